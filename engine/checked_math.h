@@ -15,9 +15,15 @@ inline double finite(double result) {
     return result;
 }
 
-inline double add(double a, double b) { return finite(a + b); }
-inline double sub(double a, double b) { return finite(a - b); }
-inline double mul(double a, double b) { return finite(a * b); }
+inline double add(double a, double b) {
+    return finite(a + b);
+}
+inline double sub(double a, double b) {
+    return finite(a - b);
+}
+inline double mul(double a, double b) {
+    return finite(a * b);
+}
 
 inline double div(double a, double b) {
     if (b == 0.0)
@@ -31,6 +37,8 @@ inline double power(double base, double exponent) {
     return finite(std::pow(base, exponent));
 }
 
-inline double tangent(double radians) { return finite(std::tan(radians)); }
+inline double tangent(double radians) {
+    return finite(std::tan(radians));
+}
 
 } // namespace vazolar::checked

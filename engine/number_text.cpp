@@ -27,7 +27,9 @@ namespace {
 constexpr double kFastLimit = 1e11;
 constexpr int kFastBufferSize = 32;
 
-QString referenceFormat(double value) { return brazilianLocale().toString(value, 'f', 4); }
+QString referenceFormat(double value) {
+    return brazilianLocale().toString(value, 'f', 4);
+}
 
 // Rounds |value| × 10000 to the nearest integer exactly as a correctly rounding formatter
 // would. Returns false when the product lies too close to a half to decide from the rounded

@@ -28,7 +28,9 @@ SectionQuantities quantities(std::initializer_list<double> values, double discha
 
 } // namespace
 
-double sideSlopeFromAngle(double degrees) { return tangent(div(mul(degrees, kPi), 180.0)); }
+double sideSlopeFromAngle(double degrees) {
+    return tangent(div(mul(degrees, kPi), 180.0));
+}
 
 SectionQuantities trapezoidalTrial(const TrialConstants& c, double b) {
     const double z = c.sideSlope;

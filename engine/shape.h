@@ -6,6 +6,8 @@ namespace vazolar {
 // the circle directly.
 enum class Shape { Trapezoidal, Rectangular, Triangular, Circular };
 
-inline bool isTrialShape(Shape shape) { return shape != Shape::Circular; }
+inline bool isTrialShape(Shape shape) {
+    return shape != Shape::Circular;
+}
 
 } // namespace vazolar

@@ -67,7 +67,24 @@ SizingOutcome sizeCircle(const SizingInput& input, const RowSink& onRow) {
 
 } // namespace
 
-SizingOutcome size(const SizingInput& input, const RowSink& onRow) {
+QString& fieldText(SizingInput& input, Field field) {
+    switch (field) {
+    case Field::Slope:
+        return input.slope;
+    case Field::Angle:
+        return input.angle;
+    case Field::Roughness:
+        return input.roughness;
+    case Field::Discharge:
+        return input.discharge;
+    case Field::Start:
+    case Field::None:
+        break;
+    }
+    return input.start;
+}
+
+SizingOutcome runSizing(const SizingInput& input, const RowSink& onRow) {
     if (isTrialShape(input.shape))
         return runTrials(input, onRow);
     return sizeCircle(input, onRow);

@@ -23,6 +23,9 @@ struct SizingInput {
     int scrollValue = 10;
 };
 
+// The text of one field of the input.
+QString& fieldText(SizingInput& input, Field field);
+
 struct SizingOutcome {
     // The last row's quantities, formatted, in column order; empty when the run stopped
     // before the first trial (a negative design discharge).
@@ -40,6 +43,6 @@ constexpr int kTrialLimit = 32767;
 // until the first trial whose discharge is strictly greater than the design discharge; the
 // circle yields its one row. Throws SizingError; rows handed out before the fault stay with
 // the caller.
-SizingOutcome size(const SizingInput& input, const RowSink& onRow);
+SizingOutcome runSizing(const SizingInput& input, const RowSink& onRow);
 
 } // namespace vazolar

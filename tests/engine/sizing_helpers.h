@@ -29,7 +29,7 @@ struct CollectedRun {
 
 inline CollectedRun collectRun(const SizingInput& input) {
     CollectedRun run;
-    run.outcome = size(input, [&](const QString& row) { run.rows << row; });
+    run.outcome = runSizing(input, [&](const QString& row) { run.rows << row; });
     return run;
 }
 

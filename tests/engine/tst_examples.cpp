@@ -30,9 +30,8 @@ private slots:
         // The result labels show the last row's quantities: the engine hands them out
         // formatted, in column order, or none at all when no trial ran.
         const QStringList expected =
-            example.rows.isEmpty()
-                ? QStringList()
-                : example.rows.last().trimmed().split(QRegularExpression(" +"));
+            example.rows.isEmpty() ? QStringList()
+                                   : example.rows.last().trimmed().split(QRegularExpression(" +"));
         QCOMPARE(run.outcome.lastQuantities, expected);
         for (const QString& label : example.labels)
             QVERIFY(label.isEmpty() ? expected.isEmpty() : expected.contains(label));

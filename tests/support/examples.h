@@ -14,7 +14,7 @@
 namespace vazolar::testing {
 
 struct ExampleCase {
-    QString name;  // folder name
+    QString name; // folder name
     Shape shape = Shape::Trapezoidal;
     QMap<QString, QString> fields; // control name -> text typed
     int scrollValue = 10;

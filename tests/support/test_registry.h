@@ -21,6 +21,7 @@ struct TestRegistration {
 
 } // namespace vazolar::testing
 
-#define VAZOLAR_TEST(Class)                                                                   \
-    static const vazolar::testing::TestRegistration registration_##Class{                     \
-        [] { return static_cast<QObject*>(new Class); }}
+#define VAZOLAR_TEST(Class)                                                                        \
+    static const vazolar::testing::TestRegistration registration_##Class {                         \
+        [] { return static_cast<QObject*>(new Class); }                                            \
+    }

@@ -1,0 +1,29 @@
+#include "engine/sizing.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace vazolar;
+
+// The longest run the engine can make: a slope of 0 keeps the discharge at 0, so the run goes
+// through 32768 trials, formatting every row, and ends on the trial limit.
+static void worstTrialRun(benchmark::State& state) {
+    SizingInput input;
+    input.shape = Shape::Trapezoidal;
+    input.slope = "0";
+    input.angle = "30";
+    input.roughness = "0,015";
+    input.discharge = "0,5";
+    input.start = "0,5";
+    input.scrollValue = 10;
+    qsizetype characters = 0;
+    for (auto _ : state) {
+        characters = 0;
+        try {
+            runSizing(input, [&](const QString& row) { characters += row.size(); });
+        } catch (const SizingError&) {
+        }
+        benchmark::DoNotOptimize(characters);
+    }
+    state.counters["rows"] = 32768;
+}
+BENCHMARK(worstTrialRun)->Unit(benchmark::kMillisecond);

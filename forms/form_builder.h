@@ -1,0 +1,16 @@
+#pragma once
+
+#include "layout_spec.h"
+
+class QWidget;
+
+namespace vazolar {
+
+// Creates the controls of a layout inside window, in stacking order, each named after its
+// layout entry (objectName), and chains the keyboard focus in the layout's tab order.
+void buildLayout(QWidget* window, const FormLayout& layout);
+
+// The member of a control array, such as the caption label Label1(index).
+QWidget* arrayMember(QWidget* window, const QString& name, int index);
+
+} // namespace vazolar

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// The look every window shares: Times New Roman (Liberation Serif, its metric twin, stands in
+// on Linux), bold unless said otherwise, and flat colours.
+namespace vazolar {
+
+QFont windowFont(double pointSize, bool bold = true);
+
+// Sets a widget's background and text colours; an invalid colour keeps the default.
+void paintColours(QWidget* widget, const QColor& background, const QColor& text = QColor());
+
+// Fixed-size window with a title bar that keeps only the close box, centred on its screen.
+void makeFixedWindow(QWidget* window, const QString& caption, int widthTwips, int heightTwips);
+void centreOnScreen(QWidget* window);
+
+} // namespace vazolar

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "layout_spec.h"
+
+#include <QWidget>
+
+#include <vector>
+
+namespace vazolar {
+
+// The schematic of a cross-section: outline and dimension lines over a transparent ground,
+// drawn in front of the group's picture and behind its labels.
+class SectionFigure : public QWidget {
+public:
+    SectionFigure(std::vector<FigureLine> lines, QWidget* parent);
+
+    const std::vector<FigureLine>& lines() const { return lines_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<FigureLine> lines_;
+};
+
+} // namespace vazolar

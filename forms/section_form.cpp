@@ -1,0 +1,187 @@
+#include "section_form.h"
+
+#include "engine/increment.h"
+#include "engine/sizing.h"
+#include "form_builder.h"
+#include "key_filter.h"
+#include "look.h"
+#include "roughness/roughness_panel.h"
+#include "section_layouts.h"
+#include "shape_profile.h"
+#include "sizing_messages.h"
+#include "user_dialogs.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace vazolar {
+
+namespace {
+
+struct ShapeButton {
+    const char* name;
+    Shape target;
+};
+
+constexpr ShapeButton kShapeButtons[] = {{"cmbtrapezoidal", Shape::Trapezoidal},
+                                         {"cmbcircular", Shape::Circular},
+                                         {"cmbtriangular", Shape::Triangular},
+                                         {"cmdretangular", Shape::Rectangular}};
+
+} // namespace
+
+SectionForm::SectionForm(Shape shape, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), profile_(profileOf(shape)), dialogs_(dialogs) {
+    setObjectName(profile_.formName);
+    const FormLayout layout = sectionLayout(shape);
+    makeFixedWindow(this, layout.caption, layout.widthTwips, layout.heightTwips);
+    buildLayout(this, layout);
+    bindControls();
+    connectHandlers();
+    field("txti")->setFocus();
+}
+
+SectionForm::~SectionForm() = default;
+
+Shape SectionForm::shape() const {
+    return profile_.shape;
+}
+
+void SectionForm::bindControls() {
+    cmbdimensionar = findChild<QToolButton*>("cmbdimensionar");
+    cmblimpar = findChild<QToolButton*>("cmblimpar");
+    cmbsalvar = findChild<QToolButton*>("cmbsalvar");
+    cmbimprimir = findChild<QToolButton*>("cmbimprimir");
+    cmbsobre = findChild<QToolButton*>("cmbsobre");
+    cmbtabelan = findChild<QToolButton*>("cmbtabelan");
+    txtresposta = findChild<QLineEdit*>("txtresposta");
+    lstresposta = findChild<QListWidget*>("lstresposta");
+    brhincremento = findChild<QScrollBar*>("brhincremento");
+    Framen = findChild<QGroupBox*>("Framen");
+}
+
+void SectionForm::connectHandlers() {
+    connect(cmbdimensionar, &QToolButton::clicked, this, [this] { on_cmbdimensionar_clicked(); });
+    connect(cmblimpar, &QToolButton::clicked, this, [this] { on_cmblimpar_clicked(); });
+    connect(cmbsalvar, &QToolButton::clicked, this, [this] { on_cmbsalvar_clicked(); });
+    connect(cmbimprimir, &QToolButton::clicked, this, [this] { on_cmbimprimir_clicked(); });
+    connect(cmbtabelan, &QToolButton::clicked, this, [this] { on_cmbtabelan_clicked(); });
+    connect(cmbsobre, &QToolButton::clicked, this, &SectionForm::creditsRequested);
+    for (const ShapeButton& button : kShapeButtons) {
+        if (button.target == profile_.shape)
+            continue;
+        connect(findChild<QToolButton*>(button.name), &QToolButton::clicked, this,
+                [this, target = button.target] { emit shapeRequested(target); });
+    }
+
+    auto* keyFilter = new NumericKeyFilter(this);
+    for (const FieldBinding& binding : profile_.fields)
+        field(binding.control)->installEventFilter(keyFilter);
+    for (const MirroredField& mirror : profile_.mirrors)
+        connect(field(mirror.field), &QLineEdit::textChanged, findChild<QLabel*>(mirror.label),
+                &QLabel::setText);
+
+    const roughness::RoughnessPanel::Controls panel{
+        Framen, findChild<QListWidget*>("lstmateriais"), findChild<QLineEdit*>("Text1"),
+        findChild<QListWidget*>("lstcondicoes"), field("txtn")};
+    panel_ = new roughness::RoughnessPanel(panel, profile_.focusOnNClosesPanel, this);
+}
+
+QLineEdit* SectionForm::field(const QString& name) const {
+    return findChild<QLineEdit*>(name);
+}
+
+QString SectionForm::captionOf(int index) const {
+    const auto* caption =
+        qobject_cast<QLabel*>(arrayMember(const_cast<SectionForm*>(this), "Label1", index));
+    return caption ? caption->text().simplified() : QString();
+}
+
+bool SectionForm::anyFieldEmpty() const {
+    for (const FieldBinding& binding : profile_.fields) {
+        if (field(binding.control)->text().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+void SectionForm::on_cmbdimensionar_clicked() {
+    if (profile_.sizingClosesPanel)
+        Framen->hide();
+    if (anyFieldEmpty()) {
+        dialogs_.inform(this, profile_.emptyFieldMessage);
+        return;
+    }
+    SizingInput input;
+    input.shape = profile_.shape;
+    for (const FieldBinding& binding : profile_.fields)
+        fieldText(input, binding.field) = field(binding.control)->text();
+    if (brhincremento)
+        input.scrollValue = brhincremento->value();
+
+    // Rows an abandoned run left behind do not belong to this run's table.
+    if (lstresposta)
+        lstresposta->clear();
+    // Each row goes into the list the moment it is built. The hidden result field gets the
+    // last one when the run stops: nothing can look at it in between.
+    QString lastRow;
+    const auto appendRow = [&](const QString& row) {
+        lastRow = row;
+        if (lstresposta)
+            lstresposta->addItem(row);
+    };
+    SizingOutcome outcome;
+    try {
+        outcome = runSizing(input, appendRow);
+    } catch (const SizingError& error) {
+        if (!lastRow.isNull())
+            txtresposta->setText(lastRow);
+        dialogs_.warn(this, sizingFaultMessage(error, captionOf(captionIndexOf(error.field()))));
+        return;
+    }
+    txtresposta->setText(lastRow);
+    if (lstresposta)
+        ntentativas_ = outcome.rowCount;
+    for (const ResultLabel& result : profile_.resultLabels)
+        findChild<QLabel*>(result.label)->setText(outcome.lastQuantities.value(result.column));
+    showSizedState();
+}
+
+void SectionForm::showSizedState() {
+    txtresposta->show();
+    cmbsalvar->setEnabled(true);
+    cmbimprimir->setEnabled(true);
+    cmbdimensionar->setEnabled(false);
+    cmbtabelan->setEnabled(false);
+}
+
+void SectionForm::on_cmblimpar_clicked() {
+    if (lstresposta)
+        lstresposta->clear();
+    for (const FieldBinding& binding : profile_.fields)
+        field(binding.control)->setText(QString());
+    txtresposta->setText(QString());
+    ntentativas_ = 0;
+    if (brhincremento)
+        brhincremento->setValue(kScrollDefault);
+    // After the fields: emptying a field has just emptied the label that mirrors it.
+    for (const ResultLabel& result : profile_.resultLabels)
+        findChild<QLabel*>(result.label)->setText("?");
+    for (const MirroredField& mirror : profile_.mirrors)
+        findChild<QLabel*>(mirror.label)->setText("?");
+    cmbdimensionar->setEnabled(true);
+    cmbtabelan->setEnabled(true);
+    cmbsalvar->setEnabled(false);
+    cmbimprimir->setEnabled(false);
+}
+
+void SectionForm::on_cmbtabelan_clicked() {
+    panel_->open();
+}
+
+} // namespace vazolar

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "engine/shape.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPrinter;
+class QScrollBar;
+class QToolButton;
+
+namespace vazolar {
+
+struct ShapeProfile;
+class UserDialogs;
+namespace roughness {
+class RoughnessPanel;
+}
+namespace reports {
+struct ReportData;
+}
+
+// One section window: the trapezoidal, rectangular, triangular or circular form. The four
+// differ only in their profile and layout tables; everything a form holds lives in its
+// controls, plus the count of rows of its last sizing.
+class SectionForm : public QWidget {
+    Q_OBJECT
+
+public:
+    SectionForm(Shape shape, UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~SectionForm() override;
+
+    Shape shape() const;
+    // The number of rows the last completed sizing listed (the reports print that many).
+    int ntentativas() const { return ntentativas_; }
+
+signals:
+    // A shape button was pressed: open that shape's form, then close this one.
+    void shapeRequested(vazolar::Shape shape);
+    // CRÉDITOS was pressed: open the credits window beside this form.
+    void creditsRequested();
+
+private:
+    void bindControls();
+    void connectHandlers();
+
+    void on_cmbdimensionar_clicked();
+    void on_cmblimpar_clicked();
+    void on_cmbsalvar_clicked();
+    void on_cmbimprimir_clicked();
+    void on_cmbtabelan_clicked();
+
+    bool anyFieldEmpty() const;
+    void showSizedState();
+    void selectLastReportRow();
+    QStringList reportRows() const;
+    reports::ReportData reportData() const;
+    QString captionOf(int index) const;
+    QLineEdit* field(const QString& name) const;
+
+    const ShapeProfile& profile_;
+    UserDialogs& dialogs_;
+    int ntentativas_ = 0;
+    QString lastSavePath_;
+    std::unique_ptr<QPrinter> printer_;
+    roughness::RoughnessPanel* panel_ = nullptr;
+
+    // Controls the handlers use, named as on the form; those a shape lacks stay null.
+    QToolButton* cmbdimensionar = nullptr;
+    QToolButton* cmblimpar = nullptr;
+    QToolButton* cmbsalvar = nullptr;
+    QToolButton* cmbimprimir = nullptr;
+    QToolButton* cmbsobre = nullptr;
+    QToolButton* cmbtabelan = nullptr;
+    QLineEdit* txtresposta = nullptr;
+    QListWidget* lstresposta = nullptr;
+    QScrollBar* brhincremento = nullptr;
+    QGroupBox* Framen = nullptr;
+};
+
+} // namespace vazolar

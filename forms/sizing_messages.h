@@ -1,0 +1,13 @@
+#pragma once
+
+#include "engine/sizing_error.h"
+
+#include <QString>
+
+namespace vazolar {
+
+// What the user reads when a sizing is abandoned: what went wrong and what to check. A field
+// is named by its caption on the form (fieldCaption), such as "n" or "I (%)".
+QString sizingFaultMessage(const SizingError& error, const QString& fieldCaption);
+
+} // namespace vazolar

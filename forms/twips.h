@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// Window layouts are measured in twips (1/1440 inch); 15 twips make one logical pixel, and
+// Qt scales logical pixels on high-density screens.
+namespace vazolar {
+
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int twipsToPixels(int twips) {
+    // Rounded to the nearest pixel, halves away from zero.
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
+}
+
+constexpr QSize twipsSize(int width, int height) {
+    return QSize(twipsToPixels(width), twipsToPixels(height));
+}
+
+constexpr QPoint twipsPoint(int x, int y) {
+    return QPoint(twipsToPixels(x), twipsToPixels(y));
+}
+
+} // namespace vazolar
