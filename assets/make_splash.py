@@ -36,6 +36,28 @@ def xat(xb, y):
     return VX + (xb - VX) * (y - HY) / (B - HY)
 
 
+def clip_x(points, lo=-4.0, hi=W + 4.0):
+    """The polygon cut to lo <= x <= hi (Sutherland-Hodgman on two vertical edges): rows that
+    reach far outside the picture would otherwise cost the renderer most of its time."""
+    for inside, cross in ((lambda p: p[0] >= lo, lo), (lambda p: p[0] <= hi, hi)):
+        out = []
+        for i, cur in enumerate(points):
+            prev = points[i - 1]
+            if inside(cur) != inside(prev):
+                t = (cross - prev[0]) / (cur[0] - prev[0])
+                out.append((cross, prev[1] + t * (cur[1] - prev[1])))
+            if inside(cur):
+                out.append(cur)
+        points = out
+    return points
+
+
+def wedge(xa, xb):
+    """A strip of ground from the vanishing point to the bottom edge, cut to the picture."""
+    points = clip_x([(VX, HY), (xa, B), (xb, B)])
+    return " ".join(pt(x, y) for x, y in points) if len(points) >= 3 else None
+
+
 def depths(step, nearest_fraction):
     """Heights of things spaced evenly along the ground, from the bottom edge towards the
     horizon: at distance d (1 at the bottom edge) a thing sits at t = 1/d of the way down from
@@ -211,7 +233,9 @@ while True:
     if xb < -9000:
         break
     a, b = xb - spacing * 0.62, xb
-    o(f'    <polygon points="{pt(VX, HY)} {pt(a, B)} {pt(b, B)}"/>')
+    points = wedge(a, b)
+    if points:
+        o(f'    <polygon points="{points}"/>')
     rows.append((a, b))
     k += 1
 o('  </g>')
@@ -242,7 +266,9 @@ while True:
     xb = ROAD_R + 14 + k * 30
     if xb > 9000:
         break
-    o(f'    <polygon points="{pt(VX, HY)} {pt(xb, B)} {pt(xb + 9, B)}"/>')
+    points = wedge(xb, xb + 9)
+    if points:
+        o(f'    <polygon points="{points}"/>')
     k += 1
 o('  </g>')
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/shape.h"
+
+#include <optional>
+
+namespace vazolar {
+
+// The seven windows of the program; each exists at most once.
+enum class WindowId { Splash, Chooser, Trapezoidal, Rectangular, Triangular, Circular, Credits };
+
+constexpr int kWindowCount = 7;
+
+// The section form that sizes a shape, and back.
+WindowId sectionWindow(Shape shape);
+std::optional<Shape> sectionShape(WindowId id);
+
+} // namespace vazolar
