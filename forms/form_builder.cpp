@@ -151,6 +151,8 @@ void buildLayout(QWidget* window, const FormLayout& layout) {
         control->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
         control->setFont(windowFont(spec.pointSize, spec.bold));
         applyColours(control, spec);
+        if (spec.seeThrough)
+            control->setAutoFillBackground(false);
         control->setEnabled(!spec.disabled);
         control->setVisible(!spec.hidden);
     }

@@ -39,6 +39,7 @@ struct ControlSpec {
     std::optional<QColor> foreground{};
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     bool bordered = false;
+    bool seeThrough = false; // the ground colour is not painted: overlapping texts all show
     bool hidden = false;
     bool disabled = false;
     QString picture{}; // resource path of a button's or a picture's image

@@ -114,24 +114,26 @@ void addFigureGroup(std::vector<ControlSpec>& c, const char* caption, int left, 
 }
 
 // A caption such as "B =" and the result label beside it, which shows "?" until a sizing.
-// The caption lies in front, so its text is never covered; the result is centred.
+// The two overlap a little; both let the group's ground show through, so neither hides the
+// other's text.
 void addLabelPair(std::vector<ControlSpec>& c, const char* captionName, const char* caption,
                   QRect captionRect, const char* resultName, QRect resultRect,
                   bool centredCaption = false) {
-    ControlSpec result{.name = resultName, .container = "Frame1", .text = "?"};
-    result.pointSize = 8.25;
-    result.background = kPanelGrey;
-    result.alignment = Qt::AlignCenter;
-    c.push_back(
-        place(result, resultRect.x(), resultRect.y(), resultRect.width(), resultRect.height()));
-    ControlSpec label{
-        .name = captionName, .container = "Frame1", .text = QString::fromUtf8(caption)};
-    label.pointSize = 8.25;
-    label.background = kPanelGrey;
+    ControlSpec label{.name = captionName, .container = "Frame1",
+                      .text = QString::fromUtf8(caption)};
     if (centredCaption)
         label.alignment = Qt::AlignCenter;
-    c.push_back(
-        place(label, captionRect.x(), captionRect.y(), captionRect.width(), captionRect.height()));
+    c.push_back(place(label, captionRect.x(), captionRect.y(), captionRect.width(),
+                      captionRect.height()));
+    ControlSpec result{.name = resultName, .container = "Frame1", .text = "?"};
+    result.alignment = Qt::AlignCenter;
+    c.push_back(place(result, resultRect.x(), resultRect.y(), resultRect.width(),
+                      resultRect.height()));
+    for (ControlSpec* spec : {&c[c.size() - 2], &c.back()}) {
+        spec->pointSize = 8.25;
+        spec->background = kPanelGrey;
+        spec->seeThrough = true;
+    }
 }
 
 FigureLine outline(int x1, int y1, int x2, int y2) {
