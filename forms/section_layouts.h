@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/shape.h"
-#include "layout_spec.h"
+#include "layout_table.h"
 
 namespace vazolar {
 
