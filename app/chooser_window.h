@@ -17,8 +17,6 @@ public:
     explicit ChooserWindow(Windows& windows);
 
 private:
-    void addLabels();
-    void addShapeButtons();
     void chooseShape(Shape shape);
 
     Windows& windows_;

@@ -11,8 +11,6 @@
 using namespace vazolar;
 using namespace vazolar::testing;
 
-Q_DECLARE_METATYPE(vazolar::Shape)
-
 // What typing leaves in a numeric field.
 class KeyFilterTest : public QObject {
     Q_OBJECT

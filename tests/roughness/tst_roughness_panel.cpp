@@ -2,6 +2,7 @@
 #include "fake_dialogs.h"
 #include "form_driver.h"
 #include "roughness/catalogue.h"
+#include "shapes.h"
 #include "test_registry.h"
 
 #include <QGroupBox>
@@ -10,17 +11,7 @@
 using namespace vazolar;
 using namespace vazolar::testing;
 
-Q_DECLARE_METATYPE(vazolar::Shape)
-
 namespace {
-
-const char* kShapeNames[] = {"trapezoidal", "rectangular", "triangular", "circular"};
-
-void addShapeRows() {
-    QTest::addColumn<Shape>("shape");
-    for (int i = 0; i < 4; ++i)
-        QTest::newRow(kShapeNames[i]) << Shape(i);
-}
 
 // The panel's state, as the user sees it.
 struct PanelState {
@@ -186,10 +177,10 @@ private slots:
         QTest::addColumn<Shape>("shape");
         QTest::addColumn<int>("material");
         QTest::addColumn<int>("condition");
-        for (int s = 0; s < 4; ++s)
+        for (Shape shape : kAllShapes)
             for (int m = 0; m < roughness::kMaterialCount; ++m)
                 for (int c = 0; c < roughness::kConditionCount; ++c)
-                    QTest::addRow("%s %d %d", kShapeNames[s], m, c) << Shape(s) << m << c;
+                    QTest::addRow("%s %d %d", shapeName(shape), m, c) << shape << m << c;
     }
     void everyCellThroughThePanel() {
         QFETCH(Shape, shape);

@@ -11,6 +11,10 @@
 
 namespace vazolar::testing {
 
+// The command states of a form that is empty, and of one that has been sized.
+inline const QList<bool> kReadyCommands{true, true, false, false};
+inline const QList<bool> kSizedCommands{false, false, true, true};
+
 // Drives a section form the way a user does: typing key by key and clicking.
 class FormDriver {
 public:
@@ -55,6 +59,14 @@ public:
     }
 
     void setIncrement(int value) const { get<QScrollBar>("brhincremento")->setValue(value); }
+
+    // Which of DIMENSIONAR, the roughness button, SALVAR and IMPRIMIR are enabled.
+    QList<bool> commandStates() const {
+        QList<bool> states;
+        for (const char* name : {"cmbdimensionar", "cmbtabelan", "cmbsalvar", "cmbimprimir"})
+            states << button(name)->isEnabled();
+        return states;
+    }
 
 private:
     QWidget* form_;
