@@ -159,7 +159,7 @@ void buildLayout(QWidget* window, const FormLayout& layout) {
     chainFocus(window, layout.tabOrder);
 }
 
-QWidget* arrayMember(QWidget* window, const QString& name, int index) {
+QWidget* arrayMember(const QWidget* window, const QString& name, int index) {
     for (QWidget* member : window->findChildren<QWidget*>(name)) {
         if (member->property("index").toInt() == index)
             return member;

@@ -11,6 +11,6 @@ namespace vazolar {
 void buildLayout(QWidget* window, const FormLayout& layout);
 
 // The member of a control array, such as the caption label Label1(index).
-QWidget* arrayMember(QWidget* window, const QString& name, int index);
+QWidget* arrayMember(const QWidget* window, const QString& name, int index);
 
 } // namespace vazolar

@@ -97,8 +97,7 @@ QLineEdit* SectionForm::field(const QString& name) const {
 }
 
 QString SectionForm::captionOf(int index) const {
-    const auto* caption =
-        qobject_cast<QLabel*>(arrayMember(const_cast<SectionForm*>(this), "Label1", index));
+    const auto* caption = qobject_cast<QLabel*>(arrayMember(this, "Label1", index));
     return caption ? caption->text().simplified() : QString();
 }
 
