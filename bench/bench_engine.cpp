@@ -27,3 +27,25 @@ static void worstTrialRun(benchmark::State& state) {
     state.counters["rows"] = 32768;
 }
 BENCHMARK(worstTrialRun)->Unit(benchmark::kMillisecond);
+
+// A run of huge numbers: a negative n never reaches the design discharge, and a start value of
+// 1e115 makes every row some 1,500 characters long.
+static void hugeValuesTrialRun(benchmark::State& state) {
+    SizingInput input;
+    input.shape = Shape::Triangular;
+    input.slope = "100";
+    input.roughness = "-1";
+    input.discharge = "5";
+    input.start = "1" + QString(115, '0');
+    qsizetype characters = 0;
+    for (auto _ : state) {
+        characters = 0;
+        try {
+            runSizing(input, [&](const QString& row) { characters += row.size(); });
+        } catch (const SizingError&) {
+        }
+        benchmark::DoNotOptimize(characters);
+    }
+    state.counters["characters"] = double(characters);
+}
+BENCHMARK(hugeValuesTrialRun)->Unit(benchmark::kMillisecond);

@@ -99,8 +99,17 @@ private slots:
             check(std::nextafter(half, 0.0));
             check(std::nextafter(half, 1e9));
         }
-        for (double edge : {1e11, std::nextafter(1e11, 0.0), 99999999999.99995,
-                            std::numeric_limits<double>::denorm_min(), 0.03125, 1.00005})
+        // Large values: halves that still have room for a fraction, whole numbers beyond
+        // 2^53 and beyond 64-bit integers, up to the largest double.
+        for (int i = 0; i < 20000; ++i) {
+            check(std::ldexp(random.bounded(1.0), random.bounded(1024)));
+            check(std::ldexp(double(random.generate64() >> 11), random.bounded(-20, 20)));
+        }
+        for (double edge :
+             {1e11, std::nextafter(1e11, 0.0), 99999999999.99995, 1e11 + 1.0 / 32, 1e14 + 3.0 / 32,
+              9007199254740993.0, 1e18, std::nextafter(1e18, 0.0), 18446744073709551616.0,
+              std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(), 9999.99995,
+              std::numeric_limits<double>::denorm_min(), 0.03125, 1.00005})
             check(edge);
     }
 };
