@@ -11,8 +11,6 @@ namespace vazolar {
 
 namespace {
 
-const QColor kBackground(0xE0, 0xE0, 0xE0);
-
 ControlSpec label(const char* name, const char* text, int top, int width, bool heading) {
     ControlSpec spec{.name = name, .text = QString::fromUtf8(text)};
     spec.left = heading ? 120 : 2280;
@@ -20,7 +18,7 @@ ControlSpec label(const char* name, const char* text, int top, int width, bool h
     spec.width = width;
     spec.height = 495;
     spec.pointSize = heading ? 15.75 : 20.25;
-    spec.background = kBackground;
+    spec.background = kWindowBackground;
     spec.foreground = heading ? QColor(0x00, 0x80, 0x00) : QColor(0x00, 0x00, 0xFF);
     spec.alignment = Qt::AlignHCenter | Qt::AlignTop;
     return spec;
@@ -42,7 +40,7 @@ FormLayout chooserLayout() {
     layout.caption = QStringLiteral("Vazolar");
     layout.widthTwips = 5670;
     layout.heightTwips = 6720;
-    layout.background = kBackground;
+    layout.background = kWindowBackground;
     layout.controls = {
         label("Label5", "VAZOLAR", 120, 5415, true),
         label("Label6", "MÉTODO DA SEÇÃO ECONÔMICA", 720, 5415, true),

@@ -8,7 +8,6 @@ namespace vazolar {
 
 namespace {
 
-const QColor kBackground(0xE0, 0xE0, 0xE0);
 constexpr QSize kPictureSize(573, 431);
 
 } // namespace
@@ -16,7 +15,7 @@ constexpr QSize kPictureSize(573, 431);
 CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmcreditos"));
     makeFixedWindow(this, QStringLiteral("Créditos"), 8580, 6420);
-    paintColours(this, kBackground);
+    paintColours(this, kWindowBackground);
     addImageControl(this, QStringLiteral(":/assets/credits.svg"), kPictureSize);
 }
 

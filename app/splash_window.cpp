@@ -12,7 +12,6 @@ namespace vazolar {
 
 namespace {
 
-const QColor kBackground(0xE0, 0xE0, 0xE0);
 constexpr QSize kPictureSize(504, 339);
 
 } // namespace
@@ -24,7 +23,7 @@ SplashWindow::SplashWindow(Windows& windows) : windows_(windows), Timer1(new QTi
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_QuitOnClose);
     setFixedSize(twipsSize(7530, 5100));
-    paintColours(this, kBackground);
+    paintColours(this, kWindowBackground);
     addImageControl(this, QStringLiteral(":/assets/splash.svg"), kPictureSize);
     centreOnScreen(this);
 

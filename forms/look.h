@@ -10,6 +10,9 @@ class QWidget;
 // on Linux), bold unless said otherwise, and flat colours.
 namespace vazolar {
 
+// The ground of every window.
+inline const QColor kWindowBackground(0xE0, 0xE0, 0xE0);
+
 QFont windowFont(double pointSize, bool bold = true);
 
 // Sets a widget's background and text colours; an invalid colour keeps the default.

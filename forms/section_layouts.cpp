@@ -1,12 +1,13 @@
 #include "section_layouts.h"
 
+#include "look.h"
+
 #include <QRect>
 
 namespace vazolar {
 
 namespace {
 
-const QColor kFormGrey(0xE0, 0xE0, 0xE0);
 const QColor kPanelGrey(0xC0, 0xC0, 0xC0);
 const QColor kDarkBlue(0x00, 0x00, 0xC0);
 const QColor kRed(0xFF, 0x00, 0x00);
@@ -119,16 +120,16 @@ void addFigureGroup(std::vector<ControlSpec>& c, const char* caption, int left, 
 void addLabelPair(std::vector<ControlSpec>& c, const char* captionName, const char* caption,
                   QRect captionRect, const char* resultName, QRect resultRect,
                   bool centredCaption = false) {
-    ControlSpec label{.name = captionName, .container = "Frame1",
-                      .text = QString::fromUtf8(caption)};
+    ControlSpec label{
+        .name = captionName, .container = "Frame1", .text = QString::fromUtf8(caption)};
     if (centredCaption)
         label.alignment = Qt::AlignCenter;
-    c.push_back(place(label, captionRect.x(), captionRect.y(), captionRect.width(),
-                      captionRect.height()));
+    c.push_back(
+        place(label, captionRect.x(), captionRect.y(), captionRect.width(), captionRect.height()));
     ControlSpec result{.name = resultName, .container = "Frame1", .text = "?"};
     result.alignment = Qt::AlignCenter;
-    c.push_back(place(result, resultRect.x(), resultRect.y(), resultRect.width(),
-                      resultRect.height()));
+    c.push_back(
+        place(result, resultRect.x(), resultRect.y(), resultRect.width(), resultRect.height()));
     for (ControlSpec* spec : {&c[c.size() - 2], &c.back()}) {
         spec->pointSize = 8.25;
         spec->background = kPanelGrey;
@@ -227,7 +228,7 @@ FormLayout baseLayout(const char* caption, int width, int height, Shape own) {
     layout.caption = QString::fromUtf8(caption);
     layout.widthTwips = width;
     layout.heightTwips = height;
-    layout.background = kFormGrey;
+    layout.background = kWindowBackground;
     addBands(layout.controls, own);
     return layout;
 }
