@@ -110,14 +110,6 @@ private slots:
         const std::optional<char16_t> typed = typedCharacter(event);
         QCOMPARE(typed ? int(*typed) : -1, character);
     }
-
-    void textSetByTheProgramIsNotFiltered() {
-        FakeDialogs dialogs;
-        SectionForm form(Shape::Circular, dialogs);
-        const FormDriver ui(&form);
-        ui.field("txtn")->setText("abc"); // the program and the context menu may put anything
-        QCOMPARE(ui.field("txtn")->text(), QString("abc"));
-    }
 };
 
 VAZOLAR_TEST(KeyFilterTest);

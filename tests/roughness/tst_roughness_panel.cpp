@@ -40,17 +40,6 @@ const PanelState kClosed{false, false, true};
 const PanelState kChoosingMaterial{true, false, true};
 const PanelState kChoosingCondition{true, true, false};
 
-struct OpenForm {
-    explicit OpenForm(Shape shape) : form(shape, dialogs), ui(&form) {
-        form.show();
-        if (!QTest::qWaitForWindowActive(&form))
-            qWarning("the form did not become active");
-    }
-    FakeDialogs dialogs;
-    SectionForm form;
-    FormDriver ui;
-};
-
 } // namespace
 
 // The roughness panel on each of the four forms.

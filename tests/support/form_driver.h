@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fake_dialogs.h"
 #include "forms/section_form.h"
 
 #include <QLabel>
@@ -70,6 +71,18 @@ public:
 
 private:
     QWidget* form_;
+};
+
+// A section form on screen and active, with its dialogs answered by a script.
+struct OpenForm {
+    explicit OpenForm(Shape shape) : form(shape, dialogs), ui(&form) {
+        form.show();
+        if (!QTest::qWaitForWindowActive(&form))
+            qWarning("the form did not become active");
+    }
+    FakeDialogs dialogs;
+    SectionForm form;
+    FormDriver ui;
 };
 
 } // namespace vazolar::testing
