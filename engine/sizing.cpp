@@ -25,29 +25,21 @@ TrialStep trialStepOf(Shape shape) {
     return triangularTrial;
 }
 
-SizingOutcome runTrials(const SizingInput& input, const RowSink& onRow) {
-    TrialConstants constants;
-    constants.slopePercent = parseFieldNumber(input.slope, Field::Slope);
-    constants.roughness = parseFieldNumber(input.roughness, Field::Roughness);
-    const double designDischarge = parseFieldNumber(input.discharge, Field::Discharge);
-    double trialValue = parseFieldNumber(input.start, Field::Start);
-    const double increment = incrementForScroll(input.scrollValue);
-    if (input.shape == Shape::Trapezoidal)
-        constants.sideSlope = sideSlopeFromAngle(parseFieldNumber(input.angle, Field::Angle));
-
-    const TrialStep step = trialStepOf(input.shape);
+SizingOutcome runTrials(const RunInputs& inputs, const RowSink& onRow) {
+    const TrialStep step = trialStepOf(inputs.shape);
     SectionQuantities last;
+    double trialValue = inputs.start;
     double discharge = 0.0;
     int counter = 0;
     QString row;
     row.reserve(128);
-    while (!(discharge > designDischarge)) {
-        last = step(constants, trialValue);
+    while (!(discharge > inputs.designDischarge)) {
+        last = step(inputs.constants, trialValue);
         row.resize(0);
-        appendRowText(row, input.shape, last);
-        onRow(row);
+        appendRowText(row, inputs.shape, last);
+        onRow(row, last);
         // A running sum, one addition per trial, as by hand.
-        trialValue = checked::add(trialValue, increment);
+        trialValue = checked::add(trialValue, inputs.increment);
         if (counter == kTrialLimit)
             throw SizingError(Fault::TrialLimit);
         ++counter;
@@ -56,12 +48,10 @@ SizingOutcome runTrials(const SizingInput& input, const RowSink& onRow) {
     return {formattedQuantities(last), counter};
 }
 
-SizingOutcome sizeCircle(const SizingInput& input, const RowSink& onRow) {
-    const double slope = parseFieldNumber(input.slope, Field::Slope);
-    const double roughness = parseFieldNumber(input.roughness, Field::Roughness);
-    const double discharge = parseFieldNumber(input.discharge, Field::Discharge);
-    const SectionQuantities circle = circularSection(slope, roughness, discharge);
-    onRow(rowText(Shape::Circular, circle));
+SizingOutcome sizeCircle(const RunInputs& inputs, const RowSink& onRow) {
+    const SectionQuantities circle = circularSection(
+        inputs.constants.slopePercent, inputs.constants.roughness, inputs.designDischarge);
+    onRow(rowText(Shape::Circular, circle), circle);
     return {formattedQuantities(circle), 1};
 }
 
@@ -84,10 +74,30 @@ QString& fieldText(SizingInput& input, Field field) {
     return input.start;
 }
 
+RunInputs convertInputs(const SizingInput& input) {
+    RunInputs inputs;
+    inputs.shape = input.shape;
+    inputs.constants.slopePercent = parseFieldNumber(input.slope, Field::Slope);
+    inputs.constants.roughness = parseFieldNumber(input.roughness, Field::Roughness);
+    inputs.designDischarge = parseFieldNumber(input.discharge, Field::Discharge);
+    if (!isTrialShape(input.shape))
+        return inputs;
+    inputs.start = parseFieldNumber(input.start, Field::Start);
+    inputs.increment = incrementForScroll(input.scrollValue);
+    if (input.shape == Shape::Trapezoidal)
+        inputs.constants.sideSlope =
+            sideSlopeFromAngle(parseFieldNumber(input.angle, Field::Angle));
+    return inputs;
+}
+
+SizingOutcome runSizing(const RunInputs& inputs, const RowSink& onRow) {
+    if (isTrialShape(inputs.shape))
+        return runTrials(inputs, onRow);
+    return sizeCircle(inputs, onRow);
+}
+
 SizingOutcome runSizing(const SizingInput& input, const RowSink& onRow) {
-    if (isTrialShape(input.shape))
-        return runTrials(input, onRow);
-    return sizeCircle(input, onRow);
+    return runSizing(convertInputs(input), onRow);
 }
 
 } // namespace vazolar

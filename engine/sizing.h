@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sections.h"
 #include "shape.h"
 #include "sizing_error.h"
 
@@ -26,6 +27,20 @@ struct SizingInput {
 // The text of one field of the input.
 QString& fieldText(SizingInput& input, Field field);
 
+// The numbers a sizing works with, converted from the field texts.
+struct RunInputs {
+    Shape shape = Shape::Trapezoidal;
+    TrialConstants constants; // I (%), n and, on the trapezoid, the side slope z
+    double designDischarge = 0.0;
+    double start = 0.0;     // trial shapes: the first value of the trial variable
+    double increment = 0.0; // trial shapes: the step added after each trial
+};
+
+// Converts the fields in the form's reading order (slope, n, discharge, start value), then
+// takes the increment and, on the trapezoid, the side slope from the angle. Throws
+// SizingError naming the first field that is not a number.
+RunInputs convertInputs(const SizingInput& input);
+
 struct SizingOutcome {
     // The last row's quantities, formatted, in column order; empty when the run stopped
     // before the first trial (a negative design discharge).
@@ -33,8 +48,9 @@ struct SizingOutcome {
     int rowCount = 0;
 };
 
-// Receives each row the moment it is built, before the next trial is computed.
-using RowSink = std::function<void(const QString& row)>;
+// Receives each row the moment it is built, with the exact quantities it was formatted from,
+// before the next trial is computed.
+using RowSink = std::function<void(const QString& row, const SectionQuantities& quantities)>;
 
 // A trial shape may not go past this many trials.
 constexpr int kTrialLimit = 32767;
@@ -43,6 +59,7 @@ constexpr int kTrialLimit = 32767;
 // until the first trial whose discharge is strictly greater than the design discharge; the
 // circle yields its one row. Throws SizingError; rows handed out before the fault stay with
 // the caller.
+SizingOutcome runSizing(const RunInputs& inputs, const RowSink& onRow);
 SizingOutcome runSizing(const SizingInput& input, const RowSink& onRow);
 
 } // namespace vazolar

@@ -126,17 +126,20 @@ void SectionForm::on_cmbdimensionar_clicked() {
     // Rows an abandoned run left behind do not belong to this run's table.
     if (lstresposta)
         lstresposta->clear();
+    trials_.clear();
     // Each row goes into the list the moment it is built. The hidden result field gets the
     // last one when the run stops: nothing can look at it in between.
     QString lastRow;
-    const auto appendRow = [&](const QString& row) {
+    const auto appendRow = [&](const QString& row, const SectionQuantities& quantities) {
         lastRow = row;
+        trials_.append(quantities);
         if (lstresposta)
             lstresposta->addItem(row);
     };
     SizingOutcome outcome;
     try {
-        outcome = runSizing(input, appendRow);
+        trials_.start(convertInputs(input));
+        outcome = runSizing(trials_.inputs(), appendRow);
     } catch (const SizingError& error) {
         if (!lastRow.isNull())
             txtresposta->setText(lastRow);
@@ -165,6 +168,7 @@ void SectionForm::on_cmblimpar_clicked() {
     for (const FieldBinding& binding : profile_.fields)
         field(binding.control)->setText(QString());
     txtresposta->setText(QString());
+    trials_.clear();
     ntentativas_ = 0;
     if (brhincremento)
         brhincremento->setValue(kScrollDefault);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/shape.h"
+#include "engine/trial_table.h"
 
 #include <QWidget>
 
@@ -66,6 +67,8 @@ private:
     const ShapeProfile& profile_;
     UserDialogs& dialogs_;
     int ntentativas_ = 0;
+    // The exact quantities of the rows listed by the last run, abandoned or not.
+    TrialTable trials_;
     QString lastSavePath_;
     std::unique_ptr<QPrinter> printer_;
     roughness::RoughnessPanel* panel_ = nullptr;

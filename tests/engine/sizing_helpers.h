@@ -29,7 +29,8 @@ struct CollectedRun {
 
 inline CollectedRun collectRun(const SizingInput& input) {
     CollectedRun run;
-    run.outcome = runSizing(input, [&](const QString& row) { run.rows << row; });
+    run.outcome =
+        runSizing(input, [&](const QString& row, const SectionQuantities&) { run.rows << row; });
     return run;
 }
 

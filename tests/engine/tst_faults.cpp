@@ -122,7 +122,7 @@ private slots:
         QStringList rows;
         try {
             runSizing(sizingInput(shape, fieldsFrom(fields)),
-                      [&](const QString& row) { rows << row; });
+                      [&](const QString& row, const SectionQuantities&) { rows << row; });
             QFAIL("the run finished");
         } catch (const SizingError& error) {
             QCOMPARE(error.fault(), fault);
@@ -137,8 +137,9 @@ private slots:
         QStringList rows;
         SizingInput input = sizingInput(Shape::Rectangular,
                                         fieldsFrom("txti=0 txtn=0,015 txtQdesejada=1 txtb=1"), 1);
-        QVERIFY_THROWS_EXCEPTION(SizingError,
-                                 runSizing(input, [&](const QString& r) { rows << r; }));
+        QVERIFY_THROWS_EXCEPTION(
+            SizingError,
+            runSizing(input, [&](const QString& r, const SectionQuantities&) { rows << r; }));
         QCOMPARE(rows.size(), 32768);
         QVERIFY(rows.first().startsWith("1,0000         0,5000"));
         QVERIFY(rows.last().startsWith("33,7670         16,8835"));

@@ -301,7 +301,7 @@ struct Run {
 Run run(const SizingInput& input) {
     Run r;
     r.lastRow.reserve(256);
-    const RowSink sink = [&](const QString& row) {
+    const RowSink sink = [&](const QString& row, const SectionQuantities&) {
         ++r.rows;
         CHECK(r.rows <= kMaxRows, QString::number(r.rows));
         checkRowText(input.shape, row);
