@@ -9,6 +9,7 @@
 #include "section_layouts.h"
 #include "shape_profile.h"
 #include "sizing_messages.h"
+#include "trial_actions.h"
 #include "user_dialogs.h"
 
 #include <QGroupBox>
@@ -90,6 +91,7 @@ void SectionForm::connectHandlers() {
         Framen, findChild<QListWidget*>("lstmateriais"), findChild<QLineEdit*>("Text1"),
         findChild<QListWidget*>("lstcondicoes"), field("txtn")};
     panel_ = new roughness::RoughnessPanel(panel, profile_.focusOnNClosesPanel, this);
+    trialActions_ = new TrialActions(this, lstresposta, txtresposta, trials_);
 }
 
 QLineEdit* SectionForm::field(const QString& name) const {
@@ -127,6 +129,7 @@ void SectionForm::on_cmbdimensionar_clicked() {
     if (lstresposta)
         lstresposta->clear();
     trials_.clear();
+    trialActions_->closeAnalysis();
     // Each row goes into the list the moment it is built. The hidden result field gets the
     // last one when the run stops: nothing can look at it in between.
     QString lastRow;
@@ -169,6 +172,7 @@ void SectionForm::on_cmblimpar_clicked() {
         field(binding.control)->setText(QString());
     txtresposta->setText(QString());
     trials_.clear();
+    trialActions_->closeAnalysis();
     ntentativas_ = 0;
     if (brhincremento)
         brhincremento->setValue(kScrollDefault);

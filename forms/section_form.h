@@ -18,6 +18,7 @@ class QToolButton;
 namespace vazolar {
 
 struct ShapeProfile;
+class TrialActions;
 class UserDialogs;
 namespace roughness {
 class RoughnessPanel;
@@ -72,6 +73,7 @@ private:
     QString lastSavePath_;
     std::unique_ptr<QPrinter> printer_;
     roughness::RoughnessPanel* panel_ = nullptr;
+    TrialActions* trialActions_ = nullptr;
 
     // Controls the handlers use, named as on the form; those a shape lacks stay null.
     QToolButton* cmbdimensionar = nullptr;

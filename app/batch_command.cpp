@@ -1,0 +1,79 @@
+#include "batch_command.h"
+
+#include "batch_line.h"
+#include "csv_text.h"
+#include "text_output.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace vazolar::cli {
+
+namespace {
+
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+QString placeOf(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// One line of the file without its line end, as text.
+QString decodedLine(QByteArray bytes) {
+    while (bytes.endsWith('\n') || bytes.endsWith('\r'))
+        bytes.chop(1);
+    return QString::fromUtf8(bytes);
+}
+
+} // namespace
+
+int runBatchCommand(const QString& inputPath, const QString& outputPath, Console& console) {
+    QFile input(inputPath);
+    if (!input.open(QIODevice::ReadOnly)) {
+        writeLine(console.err, QStringLiteral("Não foi possível ler \"%1\": %2")
+                                   .arg(placeOf(inputPath), input.errorString()));
+        return kFailure;
+    }
+    QByteArray first = input.readLine();
+    if (first.startsWith(kByteOrderMark))
+        first.remove(0, kByteOrderMark.size());
+    QString missing;
+    const std::optional<BatchColumns> columns =
+        BatchColumns::fromHeader(decodedLine(first), missing);
+    if (!columns) {
+        writeLine(console.err,
+                  QStringLiteral("O arquivo \"%1\" não tem a coluna \"%2\": a primeira linha "
+                                 "nomeia as colunas forma;i;angulo;n;q;inicial;incremento.")
+                      .arg(placeOf(inputPath), missing));
+        return kUsageError;
+    }
+
+    TextOutput output(outputPath, console.out);
+    if (!output.open()) {
+        writeLine(console.err, output.errorText());
+        return kFailure;
+    }
+    output.writeLine(csvLine(summaryColumnNames()));
+    bool anyFailed = false;
+    int lineNumber = 1;
+    while (!input.atEnd()) {
+        const QString line = decodedLine(input.readLine());
+        ++lineNumber;
+        if (line.trimmed().isEmpty())
+            continue;
+        const SummaryLine summary = summarize(lineNumber, splitCsvLine(line), *columns);
+        anyFailed = anyFailed || summary.failed;
+        output.writeLine(csvLine(summary.cells));
+    }
+    if (input.error() != QFileDevice::NoError) {
+        writeLine(console.err, QStringLiteral("Não foi possível ler \"%1\": %2")
+                                   .arg(placeOf(inputPath), input.errorString()));
+        return kFailure;
+    }
+    if (!output.commit()) {
+        writeLine(console.err, output.errorText());
+        return kFailure;
+    }
+    return anyFailed ? kFailure : kSuccess;
+}
+
+} // namespace vazolar::cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One line of a `lote` file and its summary line.
+namespace vazolar::cli {
+
+// Where each input column stands in the file's lines, read from its first line.
+class BatchColumns {
+public:
+    // Column names are matched without regard to case or surrounding blanks; unknown ones
+    // are ignored. Nothing when a required column (forma, i, n, q) is missing; `missing`
+    // then names it.
+    static std::optional<BatchColumns> fromHeader(const QString& header, QString& missing);
+
+    // The cell of the named column, empty where the line is short or the column absent.
+    QString cell(const QStringList& cells, const QString& name) const;
+
+private:
+    QHash<QString, qsizetype> index_;
+};
+
+QStringList summaryColumnNames();
+
+struct SummaryLine {
+    QStringList cells;
+    bool failed = false;
+};
+
+// Sizes the channel of one input line and builds its summary cells.
+SummaryLine summarize(int lineNumber, const QStringList& cells, const BatchColumns& columns);
+
+} // namespace vazolar::cli

@@ -1,0 +1,185 @@
+#include "command_line.h"
+
+#include "batch_command.h"
+#include "size_command.h"
+
+#include <QCommandLineParser>
+
+namespace vazolar::cli {
+
+namespace {
+
+// A command line that cannot be run as written; `what` says why.
+struct UsageError {
+    QString what;
+};
+
+const QString kUsage = QString::fromUtf8(
+    "Uso:\n"
+    "  vazolar                                abre as janelas\n"
+    "  vazolar dimensionar FORMA [opções]     dimensiona um canal\n"
+    "  vazolar lote ENTRADA.csv [--saida RESUMO.csv]\n"
+    "                                         dimensiona os canais de um arquivo CSV\n"
+    "  vazolar --help | --version");
+
+const QString kOptionsHelp = QString::fromUtf8(
+    "\n\nFORMA: trapezoidal, retangular, triangular ou circular.\n\n"
+    "Opções de dimensionar (os valores como se digitam no formulário, com a vírgula decimal):\n"
+    "  --i TEXTO           declividade I (%)\n"
+    "  --angulo TEXTO      ângulo do talude (°), só no canal trapezoidal\n"
+    "  --n TEXTO           coeficiente de Manning n\n"
+    "  --q TEXTO           vazão de projeto (m³/s)\n"
+    "  --inicial TEXTO     valor inicial de b, B ou Y (m); não vale no canal circular\n"
+    "  --incremento PASSO  incremento das tentativas (m): 0,001 a 0,009, 0,01 a 0,1;\n"
+    "                      0,01 se omitido; não vale no canal circular\n"
+    "  --formato relatorio|csv\n"
+    "                      relatorio (o padrão): as linhas do relatório que SALVAR grava;\n"
+    "                      csv: a tabela das tentativas com a análise hidráulica\n"
+    "  --saida ARQUIVO     grava em ARQUIVO em vez da saída padrão (o relatório em\n"
+    "                      Windows-1252 com CR LF, como SALVAR)\n\n"
+    "lote: a primeira linha do CSV (separado por ;) nomeia as colunas\n"
+    "forma;i;angulo;n;q;inicial;incremento; cada linha seguinte é um canal.\n"
+    "  --saida ARQUIVO     grava o resumo em ARQUIVO em vez da saída padrão\n\n"
+    "Status de saída: 0 tudo dimensionado e gravado; 1 falha no dimensionamento ou num\n"
+    "arquivo; 2 uso incorreto.");
+
+struct OptionSpec {
+    const char* name;
+    const char* value;
+};
+
+constexpr OptionSpec kValueOptions[] = {
+    {"i", "TEXTO"},       {"angulo", "TEXTO"},     {"n", "TEXTO"},       {"q", "TEXTO"},
+    {"inicial", "TEXTO"}, {"incremento", "PASSO"}, {"saida", "ARQUIVO"}, {"formato", "FORMATO"}};
+
+void addOptions(QCommandLineParser& parser) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionSpec& option : kValueOptions)
+        parser.addOption(
+            {QString::fromLatin1(option.name), QString(), QString::fromLatin1(option.value)});
+    parser.addOption({{"h", "help"}, QString()});
+    parser.addOption({{"v", "version"}, QString()});
+}
+
+// The options a command may be given; any other that is set is a usage error.
+void allowOnly(const QCommandLineParser& parser, const QStringList& allowed, const QString& where) {
+    for (const OptionSpec& option : kValueOptions) {
+        const QString name = QString::fromLatin1(option.name);
+        if (parser.isSet(name) && !allowed.contains(name))
+            throw UsageError{QStringLiteral("a opção --%1 não vale %2.").arg(name, where)};
+    }
+}
+
+QStringList optionsOf(Shape shape) {
+    switch (shape) {
+    case Shape::Trapezoidal:
+        return {"i", "angulo", "n", "q", "inicial", "incremento"};
+    case Shape::Rectangular:
+    case Shape::Triangular:
+        return {"i", "n", "q", "inicial", "incremento"};
+    case Shape::Circular:
+        return {"i", "n", "q"};
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+QString required(const QCommandLineParser& parser, const QString& name) {
+    if (!parser.isSet(name))
+        throw UsageError{QStringLiteral("falta a opção --%1.").arg(name)};
+    return parser.value(name);
+}
+
+SizeRequest sizeRequest(const QCommandLineParser& parser, const QStringList& positional) {
+    if (positional.size() < 2)
+        throw UsageError{QStringLiteral("falta a FORMA do canal: %1.").arg(shapeNamesText())};
+    if (positional.size() > 2)
+        throw UsageError{QStringLiteral("argumento a mais: \"%1\".").arg(positional[2])};
+    const std::optional<Shape> shape = shapeNamed(positional[1]);
+    if (!shape)
+        throw UsageError{QStringLiteral("forma desconhecida: \"%1\"; use %2.")
+                             .arg(positional[1], shapeNamesText())};
+    const QStringList options = optionsOf(*shape);
+    allowOnly(parser, options + QStringList{"saida", "formato"},
+              QStringLiteral("para o canal %1").arg(shapeName(*shape)));
+
+    SizeRequest request;
+    request.shape = *shape;
+    const auto textOf = [&](const char* name) {
+        const QString option = QString::fromLatin1(name);
+        return options.contains(option) ? required(parser, option) : QString();
+    };
+    request.texts = {textOf("i"), textOf("angulo"), textOf("n"), textOf("q"), textOf("inicial")};
+    if (options.contains("incremento")) {
+        const std::optional<int> scroll = scrollValueForIncrement(parser.value("incremento"));
+        if (!scroll || (parser.isSet("incremento") && parser.value("incremento").isEmpty()))
+            throw UsageError{QStringLiteral("incremento inválido: \"%1\"; use um dos passos: %2.")
+                                 .arg(parser.value("incremento"), incrementStepsText())};
+        request.scrollValue = *scroll;
+    }
+    request.outputPath = parser.value("saida");
+    const QString format = parser.isSet("formato") ? parser.value("formato") : "relatorio";
+    if (format == QLatin1String("csv"))
+        request.format = SizeFormat::Csv;
+    else if (format != QLatin1String("relatorio"))
+        throw UsageError{
+            QStringLiteral("formato desconhecido: \"%1\"; use relatorio ou csv.").arg(format)};
+    return request;
+}
+
+int runBatch(const QCommandLineParser& parser, const QStringList& positional, Console& console) {
+    if (positional.size() < 2)
+        throw UsageError{QStringLiteral("falta o arquivo de ENTRADA do lote.")};
+    if (positional.size() > 2)
+        throw UsageError{QStringLiteral("argumento a mais: \"%1\".").arg(positional[2])};
+    allowOnly(parser, {"saida"}, QStringLiteral("para o lote"));
+    return runBatchCommand(positional[1], parser.value("saida"), console);
+}
+
+int run(const QStringList& arguments, Console& console) {
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments))
+        throw UsageError{parser.errorText()};
+    if (parser.isSet("help")) {
+        writeLine(console.out, kUsage + kOptionsHelp);
+        return kSuccess;
+    }
+    if (parser.isSet("version")) {
+        writeLine(console.out, QStringLiteral("vazolar %1").arg(QStringLiteral(VAZOLAR_VERSION)));
+        return kSuccess;
+    }
+    const QStringList positional = parser.positionalArguments();
+    const QString command = positional.value(0);
+    if (command == QLatin1String("dimensionar"))
+        return runSizeCommand(sizeRequest(parser, positional), console);
+    if (command == QLatin1String("lote"))
+        return runBatch(parser, positional, console);
+    if (command.isEmpty())
+        throw UsageError{QStringLiteral("falta o comando: dimensionar ou lote.")};
+    throw UsageError{QStringLiteral("comando desconhecido: \"%1\".").arg(command)};
+}
+
+} // namespace
+
+bool wantsCommandLine(const QStringList& arguments) {
+    if (arguments.size() < 2)
+        return false;
+    const QString& first = arguments[1];
+    const bool qtWindowOption = first.size() > 2 && first.startsWith(u'-') && first[1] != u'-';
+    return !qtWindowOption;
+}
+
+int runCommandLine(const QStringList& arguments, Console& console) {
+    int status = kUsageError;
+    try {
+        status = run(arguments, console);
+    } catch (const UsageError& error) {
+        writeLine(console.err, QStringLiteral("vazolar: %1").arg(error.what));
+    }
+    if (status == kUsageError)
+        writeLine(console.err, kUsage);
+    return status;
+}
+
+} // namespace vazolar::cli

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "console.h"
+
+#include <QStringList>
+
+namespace vazolar::cli {
+
+// Whether the arguments ask for the command line rather than the windows: any argument but
+// Qt's own one-dash window options (-platform, -style, ...).
+bool wantsCommandLine(const QStringList& arguments);
+
+// Runs `vazolar dimensionar …`, `vazolar lote …`, `--help` or `--version`; the first argument
+// is the program's name. Returns the exit status.
+int runCommandLine(const QStringList& arguments, Console& console);
+
+} // namespace vazolar::cli

@@ -1,0 +1,106 @@
+#include "size_command.h"
+
+#include "csv_text.h"
+#include "engine/check_text.h"
+#include "engine/increment.h"
+#include "engine/number_text.h"
+#include "engine/trial_table.h"
+#include "reports/report_file.h"
+#include "reports/saved_report.h"
+#include "text_output.h"
+
+#include <QDir>
+
+namespace vazolar::cli {
+
+namespace {
+
+// Everything a finished sizing lists: its rows as the form shows them and their quantities.
+struct SizedChannel {
+    QStringList rows;
+    TrialTable trials;
+};
+
+SizedChannel size(const SizeRequest& request) {
+    SizedChannel channel;
+    channel.trials.start(
+        convertInputs(sizingInput(request.shape, request.texts, request.scrollValue)));
+    runSizing(channel.trials.inputs(),
+              [&](const QString& row, const SectionQuantities& quantities) {
+                  channel.rows << row;
+                  channel.trials.append(quantities);
+              });
+    return channel;
+}
+
+// The lines SALVAR writes for the same fields and rows.
+QStringList reportLines(const SizeRequest& request, const SizedChannel& channel) {
+    reports::ReportData data;
+    data.shape = request.shape;
+    data.slope = request.texts.slope;
+    data.angle = request.texts.angle;
+    data.roughness = request.texts.roughness;
+    data.increment = incrementText(request.scrollValue);
+    data.rows = channel.rows;
+    return reports::savedReportLines(data);
+}
+
+QStringList trialTableLines(const SizedChannel& channel) {
+    const TrialTable& trials = channel.trials;
+    QStringList lines{csvLine(columnNames(trials.inputs().shape) + hydraulics::checkColumnNames())};
+    for (int row = 0; row < trials.size(); ++row) {
+        const SectionQuantities quantities = trials.at(row);
+        QStringList cells;
+        for (int column = 0; column < quantities.count; ++column)
+            cells << formatQuantity(quantities.values[std::size_t(column)]);
+        cells << hydraulics::checkCells(hydraulics::checkTrial(trials.inputs(), quantities),
+                                        QString());
+        lines << csvLine(cells);
+    }
+    return lines;
+}
+
+int writeReportFile(const QString& path, const QStringList& lines, Console& console) {
+    const reports::WriteOutcome outcome = reports::writeReportFile(path, lines);
+    if (outcome.ok)
+        return kSuccess;
+    writeLine(console.err, QStringLiteral("Não foi possível gravar \"%1\": %2")
+                               .arg(QDir::toNativeSeparators(path), outcome.error));
+    return kFailure;
+}
+
+int writeText(const QString& path, const QStringList& lines, Console& console) {
+    TextOutput output(path, console.out);
+    if (output.open()) {
+        for (const QString& line : lines)
+            output.writeLine(line);
+        if (output.commit())
+            return kSuccess;
+    }
+    writeLine(console.err, output.errorText());
+    return kFailure;
+}
+
+} // namespace
+
+int runSizeCommand(const SizeRequest& request, Console& console) {
+    if (const auto message = emptyFieldMessage(request.shape, request.texts)) {
+        writeLine(console.err, *message);
+        return kFailure;
+    }
+    SizedChannel channel;
+    try {
+        channel = size(request);
+    } catch (const SizingError& error) {
+        writeLine(console.err, faultMessage(request.shape, error));
+        return kFailure;
+    }
+    if (request.format == SizeFormat::Csv)
+        return writeText(request.outputPath, trialTableLines(channel), console);
+    const QStringList lines = reportLines(request, channel);
+    if (request.outputPath.isEmpty())
+        return writeText(QString(), lines, console);
+    return writeReportFile(request.outputPath, lines, console);
+}
+
+} // namespace vazolar::cli

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "channel_text.h"
+#include "console.h"
+
+namespace vazolar::cli {
+
+enum class SizeFormat { Report, Csv };
+
+// `vazolar dimensionar`: one channel, checked for usage already.
+struct SizeRequest {
+    Shape shape = Shape::Trapezoidal;
+    ChannelTexts texts;
+    int scrollValue = 10;
+    QString outputPath; // empty: standard output
+    SizeFormat format = SizeFormat::Report;
+};
+
+// Sizes the channel and writes its report or its trial table; nothing is written when the
+// sizing is abandoned. Returns the exit status.
+int runSizeCommand(const SizeRequest& request, Console& console);
+
+} // namespace vazolar::cli

@@ -1,0 +1,165 @@
+#include "analysis_sheet.h"
+
+#include "engine/check_text.h"
+#include "engine/number_text.h"
+
+namespace vazolar {
+
+namespace {
+
+using hydraulics::Figure;
+
+const QString kUndefined = QString::fromUtf8("—");
+
+struct ColumnMeaning {
+    const char* column;
+    const char* meaning;
+    const char* unit;
+};
+
+// What each column of a row stands for, by its name in the shape's heading.
+constexpr ColumnMeaning kColumnMeanings[] = {
+    {"b", "largura do fundo", "m"},   {"B", "largura na superfície", "m"},
+    {"y", "profundidade", "m"},       {"Y", "profundidade", "m"},
+    {"D", "diâmetro", "m"},           {"Am", "área molhada", "m²"},
+    {"Pm", "perímetro molhado", "m"}, {"RH", "raio hidráulico", "m"},
+    {"Q", "vazão", "m³/s"},           {"V", "velocidade média", "m/s"},
+};
+
+const ColumnMeaning& meaningOf(const QString& column) {
+    for (const ColumnMeaning& meaning : kColumnMeanings) {
+        if (column == QLatin1String(meaning.column))
+            return meaning;
+    }
+    Q_UNREACHABLE();
+    return kColumnMeanings[0];
+}
+
+QString shapeTitle(Shape shape) {
+    switch (shape) {
+    case Shape::Trapezoidal:
+        return QStringLiteral("Canal trapezoidal");
+    case Shape::Rectangular:
+        return QStringLiteral("Canal retangular");
+    case Shape::Triangular:
+        return QStringLiteral("Canal triangular");
+    case Shape::Circular:
+        return QStringLiteral("Canal circular");
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+SheetLine title(const char* text) {
+    return {QString::fromUtf8(text), QString(), QString(), true};
+}
+
+SheetLine figure(const char* name, const Figure& value, const char* unit) {
+    return {QString::fromUtf8(name), hydraulics::figureText(value, kUndefined),
+            QString::fromUtf8(unit)};
+}
+
+void addRow(std::vector<SheetLine>& lines, Shape shape, const SectionQuantities& quantities) {
+    lines.push_back(title("Linha da tabela"));
+    const QStringList columns = columnNames(shape);
+    for (int i = 0; i < quantities.count; ++i) {
+        const ColumnMeaning& meaning = meaningOf(columns[i]);
+        lines.push_back(
+            {QStringLiteral("%1 (%2)").arg(columns[i], QString::fromUtf8(meaning.meaning)),
+             formatQuantity(quantities.values[std::size_t(i)]), QString::fromUtf8(meaning.unit)});
+    }
+}
+
+void addRunData(std::vector<SheetLine>& lines, const RunInputs& run) {
+    lines.push_back(title("Dados"));
+    lines.push_back(figure("I (declividade)", run.constants.slopePercent, "%"));
+    lines.push_back(figure("n (Manning)", run.constants.roughness, ""));
+    if (run.shape == Shape::Trapezoidal)
+        lines.push_back(figure("z (talude, horizontal por vertical)", run.constants.sideSlope, ""));
+    if (run.shape == Shape::Circular)
+        lines.push_back(figure("Q projeto", run.designDischarge, "m³/s"));
+}
+
+// The exact circle of the row's diameter, filled to the depth that carries the discharge.
+void addExactCircle(std::vector<SheetLine>& lines, const hydraulics::HydraulicCheck& check) {
+    lines.push_back(title("Seção circular exata na profundidade normal"));
+    lines.push_back(figure("yn (profundidade normal)", check.depth, "m"));
+    lines.push_back(figure("yn/D (enchimento)", check.depthRatio, ""));
+    lines.push_back(figure("A (área molhada)", check.area, "m²"));
+    lines.push_back(figure("P (perímetro molhado)", check.wettedPerimeter, "m"));
+    lines.push_back(figure("RH (raio hidráulico)", check.hydraulicRadius, "m"));
+    lines.push_back(figure("V (velocidade média)", check.velocity, "m/s"));
+}
+
+void addCheck(std::vector<SheetLine>& lines, const hydraulics::HydraulicCheck& check) {
+    lines.push_back(title("Análise hidráulica"));
+    lines.push_back(figure("T (largura superficial)", check.topWidth, "m"));
+    lines.push_back(figure("Dh (profundidade hidráulica)", check.hydraulicDepth, "m"));
+    lines.push_back(figure("Fr (número de Froude)", check.froude, ""));
+    lines.push_back({QStringLiteral("Regime"),
+                     check.regime ? regimeText(*check.regime) : kUndefined, QString()});
+    lines.push_back(figure("E (energia específica)", check.specificEnergy, "m"));
+    lines.push_back(figure("τ0 (tensão média no fundo)", check.bedShear, "Pa"));
+    lines.push_back(title("Escoamento crítico da mesma vazão"));
+    lines.push_back(figure("yc (profundidade crítica)", check.criticalDepth, "m"));
+    lines.push_back(figure("Vc (velocidade crítica)", check.criticalVelocity, "m/s"));
+    lines.push_back(figure("Ic (declividade crítica)", check.criticalSlope, "%"));
+}
+
+QString headingOf(const TrialTable& trials, int row) {
+    const QString shape = shapeTitle(trials.inputs().shape);
+    if (!isTrialShape(trials.inputs().shape))
+        return shape;
+    return QString::fromUtf8("%1 — tentativa %2 de %3").arg(shape).arg(row + 1).arg(trials.size());
+}
+
+} // namespace
+
+QString regimeText(hydraulics::Regime regime) {
+    switch (regime) {
+    case hydraulics::Regime::Subcritical:
+        return QString::fromUtf8("subcrítico (fluvial)");
+    case hydraulics::Regime::Critical:
+        return QString::fromUtf8("crítico");
+    case hydraulics::Regime::Supercritical:
+        return QString::fromUtf8("supercrítico (torrencial)");
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+AnalysisSheet analysisSheet(const TrialTable& trials, int row) {
+    const SectionQuantities quantities = trials.at(row);
+    const hydraulics::HydraulicCheck check = hydraulics::checkTrial(trials.inputs(), quantities);
+    AnalysisSheet sheet;
+    sheet.heading = headingOf(trials, row);
+    addRow(sheet.lines, trials.inputs().shape, quantities);
+    addRunData(sheet.lines, trials.inputs());
+    if (trials.inputs().shape == Shape::Circular)
+        addExactCircle(sheet.lines, check);
+    addCheck(sheet.lines, check);
+    sheet.constants =
+        QString::fromUtf8("g = %1 m/s²   γ = %2 N/m³")
+            .arg(formatQuantity(hydraulics::kGravity), formatQuantity(hydraulics::kWaterWeight));
+    return sheet;
+}
+
+QString froudeTip(const TrialTable& trials, int row) {
+    const hydraulics::HydraulicCheck check =
+        hydraulics::checkTrial(trials.inputs(), trials.at(row));
+    const QString regime = check.regime ? hydraulics::regimeWord(*check.regime) : kUndefined;
+    return QString::fromUtf8("Fr = %1 — %2")
+        .arg(hydraulics::figureText(check.froude, kUndefined), regime);
+}
+
+QString sheetText(const AnalysisSheet& sheet) {
+    QString text = sheet.heading + u'\n';
+    for (const SheetLine& line : sheet.lines) {
+        text +=
+            line.isTitle ? line.name : QStringList{line.name, line.value, line.unit}.join(u'\t');
+        text += u'\n';
+    }
+    return text + sheet.constants + u'\n';
+}
+
+} // namespace vazolar

@@ -1,0 +1,111 @@
+#include "analysis_window.h"
+
+#include "look.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vazolar {
+
+namespace {
+
+constexpr int kNameColumn = 0;
+constexpr int kValueColumn = 1;
+constexpr int kUnitColumn = 2;
+const QColor kTitleGround(0xC0, 0xC0, 0xC0);
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+QTableWidget* makeTable(QWidget* parent) {
+    auto* table = new QTableWidget(0, 3, parent);
+    table->setObjectName("grdanalise");
+    table->setHorizontalHeaderLabels({"Grandeza", "Valor", "Unidade"});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setFont(windowFont(11, false));
+    table->horizontalHeader()->setFont(windowFont(11));
+    table->horizontalHeader()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(kValueColumn, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(kUnitColumn, QHeaderView::ResizeToContents);
+    return table;
+}
+
+} // namespace
+
+AnalysisWindow::AnalysisWindow(QWidget* form) : QWidget(form, Qt::Window) {
+    setObjectName("frmanalise");
+    setWindowTitle(QString::fromUtf8("Análise hidráulica"));
+    setFont(windowFont(11, false));
+    paintColours(this, kWindowBackground);
+
+    lbltentativa = new QLabel(this);
+    lbltentativa->setObjectName("lbltentativa");
+    lbltentativa->setFont(windowFont(12));
+    grdanalise = makeTable(this);
+    lblconstantes = new QLabel(this);
+    lblconstantes->setObjectName("lblconstantes");
+    cmdcopiar = new QPushButton(QStringLiteral("Copiar"), this);
+    cmdcopiar->setObjectName("cmdcopiar");
+    cmdcopiar->setToolTip(QString::fromUtf8("Copia a tabela para colar numa planilha"));
+    connect(cmdcopiar, &QPushButton::clicked, this, [this] { on_cmdcopiar_clicked(); });
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblconstantes, 1);
+    bottom->addWidget(cmdcopiar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lbltentativa);
+    layout->addWidget(grdanalise, 1);
+    layout->addLayout(bottom);
+    resize(520, 640);
+}
+
+void AnalysisWindow::showSheet(const AnalysisSheet& sheet) {
+    sheet_ = sheet;
+    lbltentativa->setText(sheet.heading);
+    lblconstantes->setText(sheet.constants);
+    fillTable();
+    if (!isVisible())
+        centreOnScreen(this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void AnalysisWindow::fillTable() {
+    grdanalise->clearContents();
+    grdanalise->clearSpans();
+    grdanalise->setRowCount(int(sheet_.lines.size()));
+    int row = 0;
+    for (const SheetLine& line : sheet_.lines) {
+        QTableWidgetItem* name = cell(line.name, Qt::AlignLeft);
+        if (line.isTitle) {
+            grdanalise->setSpan(row, kNameColumn, 1, 3);
+            name->setFont(windowFont(11));
+            name->setBackground(kTitleGround);
+        }
+        grdanalise->setItem(row, kNameColumn, name);
+        if (!line.isTitle) {
+            grdanalise->setItem(row, kValueColumn, cell(line.value, Qt::AlignRight));
+            grdanalise->setItem(row, kUnitColumn, cell(line.unit, Qt::AlignLeft));
+        }
+        ++row;
+    }
+}
+
+void AnalysisWindow::on_cmdcopiar_clicked() {
+    QGuiApplication::clipboard()->setText(copyText());
+}
+
+} // namespace vazolar

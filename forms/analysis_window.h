@@ -1,0 +1,37 @@
+#pragma once
+
+#include "analysis_sheet.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace vazolar {
+
+// "Análise hidráulica": the hydraulic check of one trial, beside its form. A form keeps one
+// and shows each trial asked for in it; it is not modal and closes with its form.
+class AnalysisWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // A window of its own that belongs to the form.
+    explicit AnalysisWindow(QWidget* form);
+
+    void showSheet(const AnalysisSheet& sheet);
+    // The table as the Copiar button puts it on the clipboard.
+    QString copyText() const { return sheetText(sheet_); }
+
+private:
+    void fillTable();
+    void on_cmdcopiar_clicked();
+
+    AnalysisSheet sheet_;
+    QLabel* lbltentativa = nullptr;
+    QTableWidget* grdanalise = nullptr;
+    QLabel* lblconstantes = nullptr;
+    QPushButton* cmdcopiar = nullptr;
+};
+
+} // namespace vazolar

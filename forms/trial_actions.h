@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QLineEdit;
+class QListWidget;
+class QPoint;
+class QWidget;
+
+namespace vazolar {
+
+class AnalysisWindow;
+class TrialTable;
+
+// What a form offers on its trial table beyond the listing: the hydraulic analysis of a row
+// (double-click, Enter, the context menu), a hover tip with its Froude number, and copies for
+// a spreadsheet (Ctrl+C, the context menu). On the circular form the one result field takes
+// the list's place. Reads the table's selection and the run's kept quantities; changes
+// nothing on the form.
+class TrialActions : public QObject {
+    Q_OBJECT
+
+public:
+    // list is null on the circular form; trials lives as long as the form.
+    TrialActions(QWidget* form, QListWidget* list, QLineEdit* resultField,
+                 const TrialTable& trials);
+
+    // The analysis window of the trial (counted from 0), opened or brought forward.
+    void showAnalysis(int row);
+    AnalysisWindow* analysisWindow() const;
+
+    // The table was emptied: an analysis on screen no longer belongs to it.
+    void closeAnalysis();
+
+    void copyRow(int row) const;
+    void copyTable() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The trial under the pointer, or -1.
+    int rowAt(QObject* watched, const QPoint& position) const;
+    // The selected trial (the one result on the circle), or -1.
+    int selectedRow() const;
+    bool handleListKey(QEvent* event);
+    void showMenu(int row, const QPoint& globalPosition);
+    bool isTrial(int row) const;
+
+    QWidget* form_;
+    QListWidget* list_;
+    QLineEdit* resultField_;
+    const TrialTable& trials_;
+    QPointer<AnalysisWindow> analysis_;
+};
+
+} // namespace vazolar

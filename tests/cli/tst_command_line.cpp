@@ -1,0 +1,168 @@
+#include "cli_helpers.h"
+#include "examples.h"
+#include "test_registry.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vazolar;
+using namespace vazolar::testing;
+
+namespace {
+
+const QStringList kTrapezoid{"dimensionar", "trapezoidal", "--i",          "0,1", "--angulo",
+                             "30",          "--n",         "0,015",        "--q", "0,5",
+                             "--inicial",   "0,5",         "--incremento", "0,10"};
+
+QStringList replaced(QStringList arguments, const QString& option, const QString& value) {
+    arguments[arguments.indexOf(option) + 1] = value;
+    return arguments;
+}
+
+QStringList without(QStringList arguments, const QString& option) {
+    const qsizetype at = arguments.indexOf(option);
+    arguments.remove(at, 2);
+    return arguments;
+}
+
+} // namespace
+
+// `vazolar dimensionar`, `--help` and `--version`, run in this process.
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void usageErrorsWriteNothing_data() {
+        QTest::addColumn<QStringList>("arguments");
+        const QStringList rectangle{"dimensionar", "retangular", "--i", "0,1",       "--n",
+                                    "0,015",       "--q",        "0,5", "--inicial", "0,5"};
+        QTest::newRow("unknown option") << kTrapezoid + QStringList{"--x", "1"};
+        QTest::newRow("missing --q") << without(kTrapezoid, "--q");
+        QTest::newRow("trapezoid without --angulo") << without(kTrapezoid, "--angulo");
+        QTest::newRow("step off the bar") << replaced(kTrapezoid, "--incremento", "0,15");
+        QTest::newRow("empty step") << replaced(kTrapezoid, "--incremento", "");
+        QTest::newRow("angle off the trapezoid") << rectangle + QStringList{"--angulo", "30"};
+        QTest::newRow("start on the circle")
+            << QStringList{"dimensionar", "circular", "--i", "0,1",       "--n",
+                           "0,015",       "--q",      "0,5", "--inicial", "1"};
+        QTest::newRow("unknown shape") << replaced(kTrapezoid, "trapezoidal", "oval");
+        QTest::newRow("no shape") << QStringList{"dimensionar"};
+        QTest::newRow("unknown format") << rectangle + QStringList{"--formato", "pdf"};
+        QTest::newRow("unknown command") << QStringList{"calcular"};
+        QTest::newRow("value missing") << QStringList{"dimensionar", "circular", "--i"};
+        QTest::newRow("batch option on a sizing") << QStringList{"lote", "a.csv", "--q", "1"};
+    }
+
+    void usageErrorsWriteNothing() {
+        QFETCH(QStringList, arguments);
+        const CommandRun run = runCommand(arguments);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.startsWith("vazolar: "), qPrintable(run.err));
+        QVERIFY(run.err.contains("vazolar dimensionar FORMA"));
+    }
+
+    // The form's own messages, naming the field by its caption on the form.
+    void faultsSpeakAsTheForm_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("lone comma in n")
+            << replaced(kTrapezoid, "--n", ",") << QString("O valor de n não é um número válido.");
+        QTest::newRow("start not a number")
+            << replaced(kTrapezoid, "--inicial", "1,,5")
+            << QString("O valor de b inicial (m) não é um número válido.");
+        QTest::newRow("n = 0") << replaced(kTrapezoid, "--n", "0")
+                               << QString("O dimensionamento foi interrompido por uma divisão "
+                                          "por zero.");
+        QTest::newRow("empty field")
+            << replaced(kTrapezoid, "--q", "") << QString("Informe todos os dados.");
+        QTest::newRow("trial limit") << replaced(kTrapezoid, "--i", "0")
+                                     << QString("O dimensionamento foi interrompido: 32767 "
+                                                "tentativas não alcançaram a vazão de projeto.");
+        QTest::newRow("circle, empty slope")
+            << QStringList{"dimensionar", "circular", "--i", "", "--n", "0,015", "--q", "0,5"}
+            << QString("Informe todos os dados necessários.");
+    }
+
+    void faultsSpeakAsTheForm() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const CommandRun run = runCommand(arguments);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.startsWith(message), qPrintable(run.err));
+    }
+
+    // Without --saida the report goes to standard output, line for line as SALVAR writes it.
+    void reportOnStandardOutput() {
+        const CommandRun run = runCommand(kTrapezoid);
+        QCOMPARE(run.status, 0);
+        QString saved =
+            QStringDecoder("windows-1252")(loadExample("trapezoidal-worked").savedReport);
+        QCOMPARE(run.out, saved.replace("\r\n", "\n"));
+    }
+
+    // The trial table as CSV, with the check of each trial; the last trial's figures are
+    // worked out by hand from the worked example.
+    void trialTableAsCsv() {
+        const CommandRun run = runCommand(kTrapezoid + QStringList{"--formato", "csv"});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], QString("b;B;y;Am;Pm;RH;Q;V;Fr;regime;yc;Ic;E;tau"));
+        QCOMPARE(lines[3], QString("0,7000;1,4000;0,6062;0,6365;2,1000;0,3031;0,6055;0,9513;"
+                                   "0,4504;subcrítico;0,3798;0,5054;0,6523;2,9735"));
+    }
+
+    void faultLeavesAnExistingFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("canal.TXT");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("anterior");
+        file.close();
+        const CommandRun run =
+            runCommand(replaced(kTrapezoid, "--n", "0") + QStringList{"--saida", path});
+        QCOMPARE(run.status, 1);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("anterior"));
+    }
+
+    void unwritableFileFails() {
+        QTemporaryDir dir;
+        const CommandRun run =
+            runCommand(kTrapezoid + QStringList{"--saida", dir.filePath("falta/canal.TXT")});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith("Não foi possível gravar"), qPrintable(run.err));
+    }
+
+    void helpAndVersion() {
+        const CommandRun help = runCommand({"--help"});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.contains("--incremento"));
+        const CommandRun version = runCommand({"--version"});
+        QCOMPARE(version.status, 0);
+        QVERIFY(version.out.startsWith("vazolar 1."));
+    }
+
+    void windowsWithoutArguments_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("none") << QStringList{"vazolar"} << false;
+        QTest::newRow("Qt's window option") << QStringList{"vazolar", "-platform", "xcb"} << false;
+        QTest::newRow("command") << QStringList{"vazolar", "lote", "a.csv"} << true;
+        QTest::newRow("help") << QStringList{"vazolar", "--help"} << true;
+        QTest::newRow("short help") << QStringList{"vazolar", "-h"} << true;
+    }
+
+    void windowsWithoutArguments() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, commandLine);
+        QCOMPARE(cli::wantsCommandLine(arguments), commandLine);
+    }
+};
+
+VAZOLAR_TEST(CommandLineTest);
+#include "tst_command_line.moc"
