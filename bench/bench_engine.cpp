@@ -1,4 +1,6 @@
+#include "engine/hydraulics.h"
 #include "engine/sizing.h"
+#include "engine/trial_table.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,3 +53,28 @@ static void hugeValuesTrialRun(benchmark::State& state) {
     timeRunToTheLimit(state, input);
 }
 BENCHMARK(hugeValuesTrialRun)->Unit(benchmark::kMillisecond);
+
+// The hydraulic check of every trial of a long run, as `dimensionar --formato csv` makes it:
+// 32767 rectangles, each with its critical depth and slope.
+static void hydraulicCheckOfEveryTrial(benchmark::State& state) {
+    SizingInput input;
+    input.shape = Shape::Rectangular;
+    input.slope = "0,1";
+    input.roughness = "0,015";
+    input.discharge = "4598,8";
+    input.start = "0,001";
+    input.scrollValue = 1;
+    TrialTable trials;
+    trials.start(convertInputs(input));
+    runSizing(trials.inputs(), [&](const QString&, const SectionQuantities& quantities) {
+        trials.append(quantities);
+    });
+    for (auto _ : state) {
+        double sum = 0.0;
+        for (int row = 0; row < trials.size(); ++row)
+            sum += hydraulics::checkTrial(trials.inputs(), trials.at(row)).froude.value_or(0.0);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["trials"] = trials.size();
+}
+BENCHMARK(hydraulicCheckOfEveryTrial)->Unit(benchmark::kMillisecond);
