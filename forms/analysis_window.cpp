@@ -8,8 +8,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vazolar {
 
@@ -36,6 +39,10 @@ QTableWidget* makeTable(QWidget* parent) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setFont(windowFont(11, false));
     table->horizontalHeader()->setFont(windowFont(11));
+    // Compact rows on white, as a spreadsheet: the whole check fits on one screen.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setFocusPolicy(Qt::NoFocus);
+    paintColours(table, Qt::white);
     table->horizontalHeader()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
     table->horizontalHeader()->setSectionResizeMode(kValueColumn, QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(kUnitColumn, QHeaderView::ResizeToContents);
@@ -68,7 +75,7 @@ AnalysisWindow::AnalysisWindow(QWidget* form) : QWidget(form, Qt::Window) {
     layout->addWidget(lbltentativa);
     layout->addWidget(grdanalise, 1);
     layout->addLayout(bottom);
-    resize(520, 640);
+    resize(540, 640);
 }
 
 void AnalysisWindow::showSheet(const AnalysisSheet& sheet) {
@@ -76,8 +83,10 @@ void AnalysisWindow::showSheet(const AnalysisSheet& sheet) {
     lbltentativa->setText(sheet.heading);
     lblconstantes->setText(sheet.constants);
     fillTable();
-    if (!isVisible())
+    if (!isVisible()) {
+        fitHeightToTable();
         centreOnScreen(this);
+    }
     show();
     raise();
     activateWindow();
@@ -102,6 +111,17 @@ void AnalysisWindow::fillTable() {
         }
         ++row;
     }
+}
+
+// Tall enough for every line of the table, as far as the screen allows.
+void AnalysisWindow::fitHeightToTable() {
+    const int tableHeight = grdanalise->horizontalHeader()->height() +
+                            grdanalise->verticalHeader()->length() + 2 * grdanalise->frameWidth();
+    const int others = sizeHint().height() - grdanalise->sizeHint().height();
+    int height = tableHeight + others;
+    if (const QScreen* screen = this->screen())
+        height = std::min(height, screen->availableGeometry().height() - 60);
+    resize(width(), height);
 }
 
 void AnalysisWindow::on_cmdcopiar_clicked() {

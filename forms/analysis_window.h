@@ -25,6 +25,7 @@ public:
 
 private:
     void fillTable();
+    void fitHeightToTable();
     void on_cmdcopiar_clicked();
 
     AnalysisSheet sheet_;
