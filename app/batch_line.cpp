@@ -69,19 +69,38 @@ QStringList echoedInputs(std::optional<Shape> shape, const QStringList& inputs) 
     return echoed;
 }
 
-// Why the line's channel cannot be sized before any arithmetic, if it cannot.
-std::optional<QString> inputProblem(std::optional<Shape> shape, const QString& shapeText,
-                                    const ChannelTexts& texts, std::optional<int> scroll,
-                                    const QString& incrementText) {
-    if (!shape && shapeText.trimmed().isEmpty())
+QString shapeProblem(const QString& shapeText) {
+    if (shapeText.trimmed().isEmpty())
         return QStringLiteral("Informe a forma do canal: %1.").arg(shapeNamesText());
-    if (!shape)
-        return QStringLiteral("Forma desconhecida: %1. Use %2.").arg(shapeText, shapeNamesText());
-    if (auto empty = emptyFieldMessage(*shape, texts))
+    return QStringLiteral("Forma desconhecida: %1. Use %2.").arg(shapeText, shapeNamesText());
+}
+
+// The fields of the line as the form of its shape would hold them.
+SizingInput sizingInput(Shape shape, const QStringList& cells, const BatchColumns& columns) {
+    SizingInput input;
+    input.shape = shape;
+    for (const QString& name : fieldNames(shape))
+        fieldText(input, fieldNamed(name)) = columns.cell(cells, name);
+    return input;
+}
+
+// Sizes the line's channel; the form's message where it cannot be sized.
+std::optional<QString> sizeLine(Shape shape, const QStringList& cells, const BatchColumns& columns,
+                                QStringList& results) {
+    SizingInput input = sizingInput(shape, cells, columns);
+    if (auto empty = emptyFieldMessage(input))
         return empty;
-    if (!scroll && isTrialShape(*shape))
+    const QString incrementText = columns.cell(cells, "incremento");
+    const std::optional<int> scroll = scrollValueForIncrement(incrementText);
+    if (isTrialShape(shape) && !scroll)
         return QStringLiteral("Incremento inválido: %1. Use um dos passos: %2.")
             .arg(incrementText, incrementStepsText());
+    input.scrollValue = scroll.value_or(kScrollDefault);
+    try {
+        results = resultCells(shape, size(input));
+    } catch (const SizingError& fault) {
+        return faultMessage(shape, fault);
+    }
     return std::nullopt;
 }
 
@@ -120,29 +139,16 @@ SummaryLine summarize(int lineNumber, const QStringList& cells, const BatchColum
         inputs << columns.cell(cells, name);
     const QString shapeText = columns.cell(cells, "forma");
     const std::optional<Shape> shape = shapeNamed(shapeText.trimmed());
-    const ChannelTexts texts{columns.cell(cells, "i"), columns.cell(cells, "angulo"),
-                             columns.cell(cells, "n"), columns.cell(cells, "q"),
-                             columns.cell(cells, "inicial")};
-    const QString incrementText = columns.cell(cells, "incremento");
-    const std::optional<int> scroll = scrollValueForIncrement(incrementText);
 
     SummaryLine line;
     line.cells << QString::number(lineNumber) << echoedInputs(shape, inputs);
+    QStringList results;
+    const std::optional<QString> error =
+        shape ? sizeLine(*shape, cells, columns, results) : shapeProblem(shapeText);
+    if (!error)
+        return {line.cells << results << QString(), false};
     const qsizetype resultCount = 1 + kResultColumns.size() + hydraulics::checkColumnNames().size();
-    std::optional<QString> error = inputProblem(shape, shapeText, texts, scroll, incrementText);
-    if (!error) {
-        try {
-            line.cells << resultCells(
-                *shape, size(sizingInput(*shape, texts, scroll.value_or(kScrollDefault))));
-            line.cells << QString();
-            return line;
-        } catch (const SizingError& fault) {
-            error = faultMessage(*shape, fault);
-        }
-    }
-    line.failed = true;
-    line.cells << QStringList(resultCount) << *error;
-    return line;
+    return {line.cells << QStringList(resultCount) << *error, true};
 }
 
 } // namespace vazolar::cli

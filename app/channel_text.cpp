@@ -6,8 +6,6 @@
 #include "forms/shape_profile.h"
 #include "forms/sizing_messages.h"
 
-#include <QStringList>
-
 namespace vazolar::cli {
 
 namespace {
@@ -15,23 +13,24 @@ namespace {
 constexpr Shape kShapes[] = {Shape::Trapezoidal, Shape::Rectangular, Shape::Triangular,
                              Shape::Circular};
 
-const QString& textOf(const ChannelTexts& texts, Field field) {
-    switch (field) {
-    case Field::Slope:
-        return texts.slope;
-    case Field::Angle:
-        return texts.angle;
-    case Field::Roughness:
-        return texts.roughness;
-    case Field::Discharge:
-        return texts.discharge;
-    case Field::Start:
-        return texts.start;
-    case Field::None:
-        break;
+struct NamedField {
+    const char* name;
+    Field field;
+};
+
+constexpr NamedField kFieldNames[] = {{"i", Field::Slope},
+                                      {"angulo", Field::Angle},
+                                      {"n", Field::Roughness},
+                                      {"q", Field::Discharge},
+                                      {"inicial", Field::Start}};
+
+QString nameOf(Field field) {
+    for (const NamedField& named : kFieldNames) {
+        if (named.field == field)
+            return QString::fromLatin1(named.name);
     }
     Q_UNREACHABLE();
-    return texts.slope;
+    return {};
 }
 
 } // namespace
@@ -63,6 +62,21 @@ QString shapeNamesText() {
     return QStringLiteral("trapezoidal, retangular, triangular ou circular");
 }
 
+QStringList fieldNames(Shape shape) {
+    QStringList names;
+    for (const FieldBinding& binding : profileOf(shape).fields)
+        names << nameOf(binding.field);
+    return names;
+}
+
+Field fieldNamed(const QString& name) {
+    for (const NamedField& named : kFieldNames) {
+        if (name == QLatin1String(named.name))
+            return named.field;
+    }
+    return Field::None;
+}
+
 std::optional<int> scrollValueForIncrement(const QString& text) {
     if (text.isEmpty())
         return kScrollDefault;
@@ -84,22 +98,13 @@ QString incrementStepsText() {
     return steps.join(QStringLiteral("; "));
 }
 
-std::optional<QString> emptyFieldMessage(Shape shape, const ChannelTexts& texts) {
-    const ShapeProfile& profile = profileOf(shape);
+std::optional<QString> emptyFieldMessage(const SizingInput& input) {
+    const ShapeProfile& profile = profileOf(input.shape);
     for (const FieldBinding& binding : profile.fields) {
-        if (textOf(texts, binding.field).isEmpty())
+        if (fieldText(input, binding.field).isEmpty())
             return profile.emptyFieldMessage;
     }
     return std::nullopt;
-}
-
-SizingInput sizingInput(Shape shape, const ChannelTexts& texts, int scrollValue) {
-    SizingInput input;
-    input.shape = shape;
-    for (const FieldBinding& binding : profileOf(shape).fields)
-        fieldText(input, binding.field) = textOf(texts, binding.field);
-    input.scrollValue = scrollValue;
-    return input;
 }
 
 QString faultMessage(Shape shape, const SizingError& error) {

@@ -4,6 +4,7 @@
 #include "engine/sizing.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,25 +17,19 @@ std::optional<Shape> shapeNamed(const QString& name);
 QString shapeName(Shape shape);
 QString shapeNamesText(); // "trapezoidal, retangular, triangular ou circular"
 
+// The option and column names of the data fields a shape reads, in the form's reading order
+// ("i", "angulo", "n", "q", "inicial"), and the field each stands for.
+QStringList fieldNames(Shape shape);
+Field fieldNamed(const QString& name);
+
 // The scroll bar value whose increment the text converts to exactly ("0,1" and "0,10" give
 // 19); empty text gives the bar's opening value. Nothing for any other text.
 std::optional<int> scrollValueForIncrement(const QString& text);
 QString incrementStepsText(); // "0,001; 0,002; …; 0,1"
 
-// The field texts of one channel, by the option or column name that carries them.
-struct ChannelTexts {
-    QString slope;     // i
-    QString angle;     // angulo
-    QString roughness; // n
-    QString discharge; // q
-    QString start;     // inicial
-};
-
 // Why a channel cannot be sized before any arithmetic: an empty field, in the form's words.
 // Nothing when every field the shape reads holds text.
-std::optional<QString> emptyFieldMessage(Shape shape, const ChannelTexts& texts);
-
-SizingInput sizingInput(Shape shape, const ChannelTexts& texts, int scrollValue);
+std::optional<QString> emptyFieldMessage(const SizingInput& input);
 
 // What the form shows when a sizing is abandoned, naming the field by its caption on the
 // form; the paragraphs of the message are kept.

@@ -70,18 +70,12 @@ void allowOnly(const QCommandLineParser& parser, const QStringList& allowed, con
     }
 }
 
+// The options that carry the shape's data: its fields, and the step on the trial shapes.
 QStringList optionsOf(Shape shape) {
-    switch (shape) {
-    case Shape::Trapezoidal:
-        return {"i", "angulo", "n", "q", "inicial", "incremento"};
-    case Shape::Rectangular:
-    case Shape::Triangular:
-        return {"i", "n", "q", "inicial", "incremento"};
-    case Shape::Circular:
-        return {"i", "n", "q"};
-    }
-    Q_UNREACHABLE();
-    return {};
+    QStringList options = fieldNames(shape);
+    if (isTrialShape(shape))
+        options << "incremento";
+    return options;
 }
 
 QString required(const QCommandLineParser& parser, const QString& name) {
@@ -104,18 +98,15 @@ SizeRequest sizeRequest(const QCommandLineParser& parser, const QStringList& pos
               QStringLiteral("para o canal %1").arg(shapeName(*shape)));
 
     SizeRequest request;
-    request.shape = *shape;
-    const auto textOf = [&](const char* name) {
-        const QString option = QString::fromLatin1(name);
-        return options.contains(option) ? required(parser, option) : QString();
-    };
-    request.texts = {textOf("i"), textOf("angulo"), textOf("n"), textOf("q"), textOf("inicial")};
+    request.input.shape = *shape;
+    for (const QString& name : fieldNames(*shape))
+        fieldText(request.input, fieldNamed(name)) = required(parser, name);
     if (options.contains("incremento")) {
         const std::optional<int> scroll = scrollValueForIncrement(parser.value("incremento"));
         if (!scroll || (parser.isSet("incremento") && parser.value("incremento").isEmpty()))
             throw UsageError{QStringLiteral("incremento inválido: \"%1\"; use um dos passos: %2.")
                                  .arg(parser.value("incremento"), incrementStepsText())};
-        request.scrollValue = *scroll;
+        request.input.scrollValue = *scroll;
     }
     request.outputPath = parser.value("saida");
     const QString format = parser.isSet("formato") ? parser.value("formato") : "relatorio";

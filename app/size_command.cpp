@@ -23,8 +23,7 @@ struct SizedChannel {
 
 SizedChannel size(const SizeRequest& request) {
     SizedChannel channel;
-    channel.trials.start(
-        convertInputs(sizingInput(request.shape, request.texts, request.scrollValue)));
+    channel.trials.start(convertInputs(request.input));
     runSizing(channel.trials.inputs(),
               [&](const QString& row, const SectionQuantities& quantities) {
                   channel.rows << row;
@@ -36,11 +35,11 @@ SizedChannel size(const SizeRequest& request) {
 // The lines SALVAR writes for the same fields and rows.
 QStringList reportLines(const SizeRequest& request, const SizedChannel& channel) {
     reports::ReportData data;
-    data.shape = request.shape;
-    data.slope = request.texts.slope;
-    data.angle = request.texts.angle;
-    data.roughness = request.texts.roughness;
-    data.increment = incrementText(request.scrollValue);
+    data.shape = request.input.shape;
+    data.slope = request.input.slope;
+    data.angle = request.input.angle;
+    data.roughness = request.input.roughness;
+    data.increment = incrementText(request.input.scrollValue);
     data.rows = channel.rows;
     return reports::savedReportLines(data);
 }
@@ -84,7 +83,7 @@ int writeText(const QString& path, const QStringList& lines, Console& console) {
 } // namespace
 
 int runSizeCommand(const SizeRequest& request, Console& console) {
-    if (const auto message = emptyFieldMessage(request.shape, request.texts)) {
+    if (const auto message = emptyFieldMessage(request.input)) {
         writeLine(console.err, *message);
         return kFailure;
     }
@@ -92,7 +91,7 @@ int runSizeCommand(const SizeRequest& request, Console& console) {
     try {
         channel = size(request);
     } catch (const SizingError& error) {
-        writeLine(console.err, faultMessage(request.shape, error));
+        writeLine(console.err, faultMessage(request.input.shape, error));
         return kFailure;
     }
     if (request.format == SizeFormat::Csv)

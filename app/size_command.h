@@ -9,9 +9,7 @@ enum class SizeFormat { Report, Csv };
 
 // `vazolar dimensionar`: one channel, checked for usage already.
 struct SizeRequest {
-    Shape shape = Shape::Trapezoidal;
-    ChannelTexts texts;
-    int scrollValue = 10;
+    SizingInput input;  // the field texts as typed, and the scroll bar's step
     QString outputPath; // empty: standard output
     SizeFormat format = SizeFormat::Report;
 };

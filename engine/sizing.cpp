@@ -55,9 +55,8 @@ SizingOutcome sizeCircle(const RunInputs& inputs, const RowSink& onRow) {
     return {formattedQuantities(circle), 1};
 }
 
-} // namespace
-
-QString& fieldText(SizingInput& input, Field field) {
+// The field's text in a modifiable or a read-only input alike.
+template <typename Input> auto& textOf(Input& input, Field field) {
     switch (field) {
     case Field::Slope:
         return input.slope;
@@ -68,10 +67,23 @@ QString& fieldText(SizingInput& input, Field field) {
     case Field::Discharge:
         return input.discharge;
     case Field::Start:
+        return input.start;
     case Field::None:
         break;
     }
+    // The sizing reads no text for Field::None.
+    Q_UNREACHABLE();
     return input.start;
+}
+
+} // namespace
+
+QString& fieldText(SizingInput& input, Field field) {
+    return textOf(input, field);
+}
+
+const QString& fieldText(const SizingInput& input, Field field) {
+    return textOf(input, field);
 }
 
 RunInputs convertInputs(const SizingInput& input) {

@@ -26,6 +26,7 @@ struct SizingInput {
 
 // The text of one field of the input.
 QString& fieldText(SizingInput& input, Field field);
+const QString& fieldText(const SizingInput& input, Field field);
 
 // The numbers a sizing works with, converted from the field texts.
 struct RunInputs {
