@@ -3,6 +3,7 @@
 #include "circle_geometry.h"
 #include "circle_normal_depth.h"
 #include "critical_depth.h"
+#include "trial_table.h"
 
 #include <cmath>
 #include <numbers>
@@ -163,19 +164,6 @@ HydraulicCheck checkCircle(const RunInputs& run, const SectionQuantities& row) {
     return check;
 }
 
-int columnCount(Shape shape) {
-    switch (shape) {
-    case Shape::Trapezoidal:
-        return 8;
-    case Shape::Rectangular:
-    case Shape::Triangular:
-        return 7;
-    case Shape::Circular:
-        break;
-    }
-    return 5;
-}
-
 } // namespace
 
 HydraulicCheck checkTrial(const RunInputs& run, const SectionQuantities& trial) noexcept {
@@ -189,9 +177,10 @@ HydraulicCheck checkTrial(const RunInputs& run, const SectionQuantities& trial) 
     case Shape::Triangular:
         return checkTriangle(run, trial);
     case Shape::Circular:
-        break;
+        return checkCircle(run, trial);
     }
-    return checkCircle(run, trial);
+    Q_UNREACHABLE();
+    return {};
 }
 
 QString regimeWord(Regime regime) {
@@ -201,9 +190,10 @@ QString regimeWord(Regime regime) {
     case Regime::Critical:
         return QStringLiteral("crítico");
     case Regime::Supercritical:
-        break;
+        return QStringLiteral("supercrítico");
     }
-    return QStringLiteral("supercrítico");
+    Q_UNREACHABLE();
+    return {};
 }
 
 } // namespace vazolar::hydraulics

@@ -36,6 +36,20 @@ QStringList columnNames(Shape shape) {
     return {};
 }
 
+int columnCount(Shape shape) {
+    switch (shape) {
+    case Shape::Trapezoidal:
+        return 8;
+    case Shape::Rectangular:
+    case Shape::Triangular:
+        return 7;
+    case Shape::Circular:
+        return 5;
+    }
+    Q_UNREACHABLE();
+    return 0;
+}
+
 void TrialTable::start(const RunInputs& inputs) {
     inputs_ = inputs;
     rows_.clear();
@@ -52,7 +66,7 @@ void TrialTable::append(const SectionQuantities& quantities) {
 SectionQuantities TrialTable::at(int row) const {
     SectionQuantities quantities;
     quantities.values = rows_.at(std::size_t(row));
-    quantities.count = int(columnNames(inputs_.shape).size());
+    quantities.count = columnCount(inputs_.shape);
     quantities.discharge = quantities.values[std::size_t(dischargeColumn(inputs_.shape))];
     return quantities;
 }
