@@ -1,5 +1,6 @@
 #include "form_builder.h"
 
+#include "group_frame_style.h"
 #include "look.h"
 #include "section_figure.h"
 #include "twips.h"
@@ -67,6 +68,12 @@ QWidget* makeButton(const ControlSpec& spec, QWidget* parent) {
     return button;
 }
 
+QWidget* makeGroupBox(const ControlSpec& spec, QWidget* parent) {
+    auto* group = new QGroupBox(spec.text, parent);
+    group->setStyle(groupFrameStyle());
+    return group;
+}
+
 QWidget* makeScrollBar(QWidget* parent) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
     bar->setRange(kScrollMin, kScrollMax);
@@ -96,7 +103,7 @@ QWidget* makeControl(const ControlSpec& spec, const FormLayout& layout, QWidget*
     case ControlKind::PictureButton:
         return makeButton(spec, parent);
     case ControlKind::GroupBox:
-        return new QGroupBox(spec.text, parent);
+        return makeGroupBox(spec, parent);
     case ControlKind::ScrollBar:
         return makeScrollBar(parent);
     case ControlKind::Picture:
