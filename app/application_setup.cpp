@@ -1,5 +1,6 @@
 #include "application_setup.h"
 
+#include "common/typeface.h"
 #include "qt_portuguese.h"
 
 #include <QApplication>
@@ -17,8 +18,7 @@ void setUpApplication(QApplication& app) {
     installQtPortuguese(app);
     // Fontconfig usually maps Times New Roman to Liberation Serif by itself; this covers
     // systems where it does not.
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(kTypeface, QStringLiteral("Liberation Serif"));
 }
 
 } // namespace vazolar

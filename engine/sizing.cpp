@@ -19,10 +19,12 @@ TrialStep trialStepOf(Shape shape) {
     case Shape::Rectangular:
         return rectangularTrial;
     case Shape::Triangular:
-    case Shape::Circular:
+        return triangularTrial;
+    case Shape::Circular: // sized directly, without trials
         break;
     }
-    return triangularTrial;
+    Q_UNREACHABLE();
+    return nullptr;
 }
 
 SizingOutcome runTrials(const RunInputs& inputs, const RowSink& onRow) {
@@ -68,9 +70,11 @@ QString& fieldText(SizingInput& input, Field field) {
     case Field::Discharge:
         return input.discharge;
     case Field::Start:
-    case Field::None:
+        return input.start;
+    case Field::None: // not a field: names no text
         break;
     }
+    Q_UNREACHABLE();
     return input.start;
 }
 

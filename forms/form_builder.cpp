@@ -1,5 +1,6 @@
 #include "form_builder.h"
 
+#include "engine/increment.h"
 #include "group_frame_style.h"
 #include "look.h"
 #include "section_figure.h"
@@ -18,10 +19,7 @@ namespace vazolar {
 
 namespace {
 
-// The increment scroll bar's range, step and opening value.
-constexpr int kScrollMin = 1;
-constexpr int kScrollMax = 19;
-constexpr int kScrollValue = 10;
+// How far one click on the increment scroll bar's arrows or track moves it.
 constexpr int kScrollChange = 5;
 
 QSize pictureSize(const QString& path) {
@@ -76,10 +74,10 @@ QWidget* makeGroupBox(const ControlSpec& spec, QWidget* parent) {
 
 QWidget* makeScrollBar(QWidget* parent) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setRange(kScrollMin, kScrollMax);
+    bar->setRange(kScrollMinimum, kScrollMaximum);
     bar->setSingleStep(kScrollChange);
     bar->setPageStep(kScrollChange);
-    bar->setValue(kScrollValue);
+    bar->setValue(kScrollDefault);
     bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
@@ -109,9 +107,10 @@ QWidget* makeControl(const ControlSpec& spec, const FormLayout& layout, QWidget*
     case ControlKind::Picture:
         return makePicture(spec, parent);
     case ControlKind::Figure:
-        break;
+        return new SectionFigure(layout.figure, parent);
     }
-    return new SectionFigure(layout.figure, parent);
+    Q_UNREACHABLE();
+    return nullptr;
 }
 
 // Colours not given in the layout are the usual ones: black text, white fields and lists.

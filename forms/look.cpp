@@ -1,5 +1,6 @@
 #include "look.h"
 
+#include "common/typeface.h"
 #include "twips.h"
 
 #include <QGuiApplication>
@@ -10,7 +11,7 @@
 namespace vazolar {
 
 QFont windowFont(double pointSize, bool bold) {
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font(kTypeface);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -6,8 +6,8 @@
 
 class QWidget;
 
-// The look every window shares: Times New Roman (Liberation Serif, its metric twin, stands in
-// on Linux), bold unless said otherwise, and flat colours.
+// The look every window shares: the program's typeface (common/typeface.h), bold unless said
+// otherwise, and flat colours.
 namespace vazolar {
 
 // The ground of every window.
