@@ -1,5 +1,6 @@
 #include "form_builder.h"
 
+#include "control_lookup.h"
 #include "engine/increment.h"
 #include "group_frame_style.h"
 #include "look.h"
@@ -130,17 +131,16 @@ void applyColours(QWidget* widget, const ControlSpec& spec) {
 QWidget* containerOf(QWidget* window, const ControlSpec& spec) {
     if (spec.container.isEmpty())
         return window;
-    return window->findChild<QWidget*>(spec.container);
+    return requireControl<QGroupBox>(window, spec.container);
 }
 
 void chainFocus(QWidget* window, const QStringList& order) {
     QWidget* previous = nullptr;
     for (const QString& name : order) {
-        QWidget* next = window->findChild<QWidget*>(name);
-        if (previous && next)
+        QWidget* next = requireControl<QWidget>(window, name);
+        if (previous)
             QWidget::setTabOrder(previous, next);
-        if (next)
-            previous = next;
+        previous = next;
     }
 }
 
