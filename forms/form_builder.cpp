@@ -5,15 +5,14 @@
 #include "group_frame_style.h"
 #include "look.h"
 #include "section_figure.h"
+#include "shared_picture.h"
 #include "twips.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QSvgRenderer>
 #include <QToolButton>
 
 namespace vazolar {
@@ -22,10 +21,6 @@ namespace {
 
 // How far one click on the increment scroll bar's arrows or track moves it.
 constexpr int kScrollChange = 5;
-
-QSize pictureSize(const QString& path) {
-    return QSvgRenderer(path).defaultSize();
-}
 
 QWidget* makeLabel(const ControlSpec& spec, QWidget* parent) {
     auto* label = new QLabel(spec.text, parent);
@@ -57,8 +52,9 @@ QWidget* makeButton(const ControlSpec& spec, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setText(spec.text);
     if (!spec.picture.isEmpty()) {
-        button->setIcon(QIcon(spec.picture));
-        button->setIconSize(pictureSize(spec.picture));
+        const SharedPicture picture = sharedPicture(spec.picture);
+        button->setIcon(picture.icon);
+        button->setIconSize(picture.size);
     }
     button->setToolButtonStyle(spec.picture.isEmpty() ? Qt::ToolButtonTextOnly
                                : spec.text.isEmpty()  ? Qt::ToolButtonIconOnly
@@ -85,7 +81,7 @@ QWidget* makeScrollBar(QWidget* parent) {
 
 QWidget* makePicture(const ControlSpec& spec, QWidget* parent) {
     auto* picture = new QLabel(parent);
-    picture->setPixmap(QIcon(spec.picture).pixmap(pictureSize(spec.picture)));
+    picture->setPixmap(sharedPicture(spec.picture).image);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return picture;
 }

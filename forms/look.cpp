@@ -1,10 +1,10 @@
 #include "look.h"
 
 #include "common/typeface.h"
+#include "shared_palette.h"
 #include "twips.h"
 
 #include <QGuiApplication>
-#include <QPalette>
 #include <QScreen>
 #include <QWidget>
 
@@ -18,18 +18,9 @@ QFont windowFont(double pointSize, bool bold) {
 }
 
 void paintColours(QWidget* widget, const QColor& background, const QColor& text) {
-    QPalette palette = widget->palette();
-    if (background.isValid()) {
-        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            palette.setColor(role, background);
+    if (background.isValid())
         widget->setAutoFillBackground(true);
-    }
-    if (text.isValid()) {
-        for (QPalette::ColorRole role :
-             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, text);
-    }
-    widget->setPalette(palette);
+    widget->setPalette(sharedPalette(widget->palette(), background, text));
 }
 
 void makeFixedWindow(QWidget* window, const QString& caption, int widthTwips, int heightTwips) {

@@ -15,7 +15,8 @@ inline const QColor kWindowBackground(0xE0, 0xE0, 0xE0);
 
 QFont windowFont(double pointSize, bool bold = true);
 
-// Sets a widget's background and text colours; an invalid colour keeps the default.
+// Sets a widget's background and text colours (sharedPalette); an invalid colour keeps the
+// widget's own.
 void paintColours(QWidget* widget, const QColor& background, const QColor& text = QColor());
 
 // Fixed-size window with a title bar that keeps only the close box, centred on its screen.
