@@ -19,8 +19,10 @@ QFont windowFont(double pointSize, bool bold = true);
 // widget's own.
 void paintColours(QWidget* widget, const QColor& background, const QColor& text = QColor());
 
-// Fixed-size window with a title bar that keeps only the close box, centred on its screen.
+// Fixed-size window with a title bar that keeps only the close box, centred on its screen
+// (again once the window system has framed it).
 void makeFixedWindow(QWidget* window, const QString& caption, int widthTwips, int heightTwips);
+// Centres the window's frame on the available area of its screen.
 void centreOnScreen(QWidget* window);
 
 } // namespace vazolar
