@@ -1,6 +1,7 @@
 #include "application_setup.h"
 
 #include "qt_portuguese.h"
+#include "reports/typeface.h"
 
 #include <QApplication>
 #include <QFont>
@@ -17,8 +18,7 @@ void setUpApplication(QApplication& app) {
     installQtPortuguese(app);
     // Fontconfig usually maps Times New Roman to Liberation Serif by itself; this covers
     // systems where it does not.
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(kTypeface, QStringLiteral("Liberation Serif"));
 }
 
 } // namespace vazolar

@@ -2,6 +2,7 @@
 
 #include "windows.h"
 
+#include "forms/control_lookup.h"
 #include "forms/form_builder.h"
 #include "forms/look.h"
 
@@ -69,10 +70,10 @@ ChooserWindow::ChooserWindow(Windows& windows) : windows_(windows) {
                                                      {"cmbtriangular", Shape::Triangular},
                                                      {"cmbcircular", Shape::Circular}};
     for (const auto& [name, shape] : buttons) {
-        connect(findChild<QToolButton*>(name), &QToolButton::clicked, this,
+        connect(requireControl<QToolButton>(this, name), &QToolButton::clicked, this,
                 [this, shape = shape] { chooseShape(shape); });
     }
-    findChild<QToolButton*>("cmbtrapezoidal")->setFocus();
+    requireControl<QToolButton>(this, "cmbtrapezoidal")->setFocus();
 }
 
 void ChooserWindow::chooseShape(Shape shape) {

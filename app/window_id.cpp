@@ -16,24 +16,7 @@ WindowId sectionWindow(Shape shape) {
         return WindowId::Circular;
     }
     Q_UNREACHABLE();
-}
-
-std::optional<Shape> sectionShape(WindowId id) {
-    switch (id) {
-    case WindowId::Trapezoidal:
-        return Shape::Trapezoidal;
-    case WindowId::Rectangular:
-        return Shape::Rectangular;
-    case WindowId::Triangular:
-        return Shape::Triangular;
-    case WindowId::Circular:
-        return Shape::Circular;
-    case WindowId::Splash:
-    case WindowId::Chooser:
-    case WindowId::Credits:
-        return std::nullopt;
-    }
-    Q_UNREACHABLE();
+    return WindowId::Trapezoidal;
 }
 
 } // namespace vazolar

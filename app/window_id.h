@@ -2,8 +2,6 @@
 
 #include "engine/shape.h"
 
-#include <optional>
-
 namespace vazolar {
 
 // The seven windows of the program; each exists at most once.
@@ -11,8 +9,7 @@ enum class WindowId { Splash, Chooser, Trapezoidal, Rectangular, Triangular, Cir
 
 constexpr int kWindowCount = 7;
 
-// The section form that sizes a shape, and back.
+// The section form that sizes a shape.
 WindowId sectionWindow(Shape shape);
-std::optional<Shape> sectionShape(WindowId id);
 
 } // namespace vazolar

@@ -1,4 +1,5 @@
 #include "engine/number_text.h"
+#include "engine/sizing.h"
 #include "reports/printed_report.h"
 #include "reports/report_file.h"
 #include "reports/report_printer.h"
@@ -14,7 +15,7 @@ using namespace vazolar::reports;
 
 namespace {
 
-constexpr int kLargestRowCount = 32767; // rows 0 to 32766, as far as a run can count
+constexpr int kLargestRowCount = kTrialLimit; // rows 0 to kTrialLimit - 1, as far as a run counts
 
 // A trapezoid row: eight quantities with four decimals, six blanks between them.
 QString trapezoidRow(int trial) {

@@ -24,8 +24,9 @@ const Spacing& spacingOf(Shape shape) {
     case Shape::Triangular:
         return triangular;
     case Shape::Circular:
-        break;
+        return circular;
     }
+    Q_UNREACHABLE();
     return circular;
 }
 

@@ -19,10 +19,12 @@ TrialStep trialStepOf(Shape shape) {
     case Shape::Rectangular:
         return rectangularTrial;
     case Shape::Triangular:
-    case Shape::Circular:
+        return triangularTrial;
+    case Shape::Circular: // sized directly, without trials
         break;
     }
-    return triangularTrial;
+    Q_UNREACHABLE();
+    return nullptr;
 }
 
 SizingOutcome runTrials(const RunInputs& inputs, const RowSink& onRow) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "increment.h"
 #include "sections.h"
 #include "shape.h"
 #include "sizing_error.h"
@@ -21,7 +22,7 @@ struct SizingInput {
     QString roughness;
     QString discharge;
     QString start;
-    int scrollValue = 10;
+    int scrollValue = kScrollDefault;
 };
 
 // The text of one field of the input.

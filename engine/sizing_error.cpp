@@ -1,5 +1,7 @@
 #include "sizing_error.h"
 
+#include <QtGlobal>
+
 namespace vazolar {
 
 const char* SizingError::what() const noexcept {
@@ -15,6 +17,7 @@ const char* SizingError::what() const noexcept {
     case Fault::TrialLimit:
         return "trial limit";
     }
+    Q_UNREACHABLE();
     return "sizing error";
 }
 

@@ -13,7 +13,7 @@ enum class Fault {
     Overflow,        // 0/0, or a result too large to hold
     DivisionByZero,  // x/0 with x different from 0
     InvalidArgument, // a negative base raised to a fractional power
-    TrialLimit,      // 32767 trials did not reach the design discharge
+    TrialLimit,      // kTrialLimit trials did not reach the design discharge
 };
 
 class SizingError : public std::exception {

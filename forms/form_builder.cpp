@@ -1,31 +1,26 @@
 #include "form_builder.h"
 
+#include "control_lookup.h"
+#include "engine/increment.h"
+#include "group_frame_style.h"
 #include "look.h"
 #include "section_figure.h"
+#include "shared_picture.h"
 #include "twips.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QSvgRenderer>
 #include <QToolButton>
 
 namespace vazolar {
 
 namespace {
 
-// The increment scroll bar's range, step and opening value.
-constexpr int kScrollMin = 1;
-constexpr int kScrollMax = 19;
-constexpr int kScrollValue = 10;
+// How far one click on the increment scroll bar's arrows or track moves it.
 constexpr int kScrollChange = 5;
-
-QSize pictureSize(const QString& path) {
-    return QSvgRenderer(path).defaultSize();
-}
 
 QWidget* makeLabel(const ControlSpec& spec, QWidget* parent) {
     auto* label = new QLabel(spec.text, parent);
@@ -57,8 +52,9 @@ QWidget* makeButton(const ControlSpec& spec, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setText(spec.text);
     if (!spec.picture.isEmpty()) {
-        button->setIcon(QIcon(spec.picture));
-        button->setIconSize(pictureSize(spec.picture));
+        const SharedPicture picture = sharedPicture(spec.picture);
+        button->setIcon(picture.icon);
+        button->setIconSize(picture.size);
     }
     button->setToolButtonStyle(spec.picture.isEmpty() ? Qt::ToolButtonTextOnly
                                : spec.text.isEmpty()  ? Qt::ToolButtonIconOnly
@@ -67,19 +63,25 @@ QWidget* makeButton(const ControlSpec& spec, QWidget* parent) {
     return button;
 }
 
+QWidget* makeGroupBox(const ControlSpec& spec, QWidget* parent) {
+    auto* group = new QGroupBox(spec.text, parent);
+    group->setStyle(groupFrameStyle());
+    return group;
+}
+
 QWidget* makeScrollBar(QWidget* parent) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setRange(kScrollMin, kScrollMax);
+    bar->setRange(kScrollMinimum, kScrollMaximum);
     bar->setSingleStep(kScrollChange);
     bar->setPageStep(kScrollChange);
-    bar->setValue(kScrollValue);
+    bar->setValue(kScrollDefault);
     bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
 QWidget* makePicture(const ControlSpec& spec, QWidget* parent) {
     auto* picture = new QLabel(parent);
-    picture->setPixmap(QIcon(spec.picture).pixmap(pictureSize(spec.picture)));
+    picture->setPixmap(sharedPicture(spec.picture).image);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return picture;
 }
@@ -96,15 +98,16 @@ QWidget* makeControl(const ControlSpec& spec, const FormLayout& layout, QWidget*
     case ControlKind::PictureButton:
         return makeButton(spec, parent);
     case ControlKind::GroupBox:
-        return new QGroupBox(spec.text, parent);
+        return makeGroupBox(spec, parent);
     case ControlKind::ScrollBar:
         return makeScrollBar(parent);
     case ControlKind::Picture:
         return makePicture(spec, parent);
     case ControlKind::Figure:
-        break;
+        return new SectionFigure(layout.figure, parent);
     }
-    return new SectionFigure(layout.figure, parent);
+    Q_UNREACHABLE();
+    return nullptr;
 }
 
 // Colours not given in the layout are the usual ones: black text, white fields and lists.
@@ -124,17 +127,16 @@ void applyColours(QWidget* widget, const ControlSpec& spec) {
 QWidget* containerOf(QWidget* window, const ControlSpec& spec) {
     if (spec.container.isEmpty())
         return window;
-    return window->findChild<QWidget*>(spec.container);
+    return requireControl<QGroupBox>(window, spec.container);
 }
 
 void chainFocus(QWidget* window, const QStringList& order) {
     QWidget* previous = nullptr;
     for (const QString& name : order) {
-        QWidget* next = window->findChild<QWidget*>(name);
-        if (previous && next)
+        QWidget* next = requireControl<QWidget>(window, name);
+        if (previous)
             QWidget::setTabOrder(previous, next);
-        if (next)
-            previous = next;
+        previous = next;
     }
 }
 

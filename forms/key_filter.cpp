@@ -1,5 +1,6 @@
 #include "key_filter.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 namespace vazolar {
@@ -26,6 +27,31 @@ bool typesNothing(int key) {
     }
 }
 
+bool dropsKeyPress(const QKeyEvent& event) {
+    const std::optional<char16_t> typed = typedCharacter(event);
+    return typed && !acceptsCharacter(*typed);
+}
+
+// The characters of a text an input method commits (a dead key, compose, IBus) that a numeric
+// field takes, in order: digits, the decimal comma and the minus sign.
+QString acceptedCommit(const QString& committed) {
+    QString accepted;
+    for (QChar c : committed) {
+        // A backspace typed erases; inside committed text it would be a character of its own.
+        if (c != u'\b' && acceptsCharacter(c.unicode()))
+            accepted += c;
+    }
+    return accepted;
+}
+
+// Keeps what the input method shows while composing and the text it replaces; only the
+// committed text loses the characters a numeric field does not take.
+void filterCommit(QInputMethodEvent& event) {
+    const QString accepted = acceptedCommit(event.commitString());
+    if (accepted != event.commitString())
+        event.setCommitString(accepted, event.replacementStart(), event.replacementLength());
+}
+
 } // namespace
 
 std::optional<char16_t> typedCharacter(const QKeyEvent& event) {
@@ -45,10 +71,15 @@ bool acceptsCharacter(char16_t c) {
 }
 
 bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return dropsKeyPress(*static_cast<QKeyEvent*>(event));
+    case QEvent::InputMethod:
+        filterCommit(*static_cast<QInputMethodEvent*>(event));
+        return false;
+    default:
         return QObject::eventFilter(watched, event);
-    const std::optional<char16_t> typed = typedCharacter(*static_cast<QKeyEvent*>(event));
-    return typed && !acceptsCharacter(*typed);
+    }
 }
 
 } // namespace vazolar

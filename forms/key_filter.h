@@ -18,7 +18,8 @@ std::optional<char16_t> typedCharacter(const QKeyEvent& event);
 bool acceptsCharacter(char16_t character);
 
 // Installed on the numeric data fields: discards every other typed character before the
-// field sees it. Text put in by the program or pasted from the context menu is not filtered.
+// field sees it, whether it comes as a key press or is committed by an input method. Text put
+// in by the program or pasted from the context menu is not filtered.
 class NumericKeyFilter : public QObject {
 public:
     using QObject::QObject;

@@ -14,8 +14,6 @@ class SectionFigure : public QWidget {
 public:
     SectionFigure(std::vector<FigureLine> lines, QWidget* parent);
 
-    const std::vector<FigureLine>& lines() const { return lines_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

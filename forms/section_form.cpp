@@ -1,5 +1,6 @@
 #include "section_form.h"
 
+#include "control_lookup.h"
 #include "engine/increment.h"
 #include "engine/sizing.h"
 #include "form_builder.h"
@@ -44,7 +45,7 @@ SectionForm::SectionForm(Shape shape, UserDialogs& dialogs, QWidget* parent)
     buildLayout(this, layout);
     bindControls();
     connectHandlers();
-    field("txti")->setFocus();
+    fieldOf(Field::Slope)->setFocus();
 }
 
 SectionForm::~SectionForm() = default;
@@ -54,16 +55,32 @@ Shape SectionForm::shape() const {
 }
 
 void SectionForm::bindControls() {
-    cmbdimensionar = findChild<QToolButton*>("cmbdimensionar");
-    cmblimpar = findChild<QToolButton*>("cmblimpar");
-    cmbsalvar = findChild<QToolButton*>("cmbsalvar");
-    cmbimprimir = findChild<QToolButton*>("cmbimprimir");
-    cmbsobre = findChild<QToolButton*>("cmbsobre");
-    cmbtabelan = findChild<QToolButton*>("cmbtabelan");
-    txtresposta = findChild<QLineEdit*>("txtresposta");
-    lstresposta = findChild<QListWidget*>("lstresposta");
-    brhincremento = findChild<QScrollBar*>("brhincremento");
-    Framen = findChild<QGroupBox*>("Framen");
+    cmbdimensionar = requireControl<QToolButton>(this, "cmbdimensionar");
+    cmblimpar = requireControl<QToolButton>(this, "cmblimpar");
+    cmbsalvar = requireControl<QToolButton>(this, "cmbsalvar");
+    cmbimprimir = requireControl<QToolButton>(this, "cmbimprimir");
+    cmbsobre = requireControl<QToolButton>(this, "cmbsobre");
+    cmbtabelan = requireControl<QToolButton>(this, "cmbtabelan");
+    txtresposta = requireControl<QLineEdit>(this, "txtresposta");
+    if (isTrialShape(profile_.shape)) {
+        lstresposta = requireControl<QListWidget>(this, "lstresposta");
+        brhincremento = requireControl<QScrollBar>(this, "brhincremento");
+    }
+    Framen = requireControl<QGroupBox>(this, "Framen");
+    bindDataFields();
+}
+
+void SectionForm::bindDataFields() {
+    for (const FieldBinding& binding : profile_.fields) {
+        fields_.push_back({binding.field, requireControl<QLineEdit>(this, binding.control),
+                           requireMember<QLabel>(this, "Label1", captionIndexOf(binding.field))});
+    }
+    for (const ResultLabel& result : profile_.resultLabels)
+        results_.push_back({requireControl<QLabel>(this, result.label), result.column});
+    for (const MirroredField& mirror : profile_.mirrors) {
+        mirrors_.push_back({requireControl<QLineEdit>(this, mirror.field),
+                            requireControl<QLabel>(this, mirror.label)});
+    }
 }
 
 void SectionForm::connectHandlers() {
@@ -74,38 +91,45 @@ void SectionForm::connectHandlers() {
     connect(cmbtabelan, &QToolButton::clicked, this, [this] { on_cmbtabelan_clicked(); });
     connect(cmbsobre, &QToolButton::clicked, this, &SectionForm::creditsRequested);
     for (const ShapeButton& button : kShapeButtons) {
-        if (button.target == profile_.shape)
-            continue;
-        connect(findChild<QToolButton*>(button.name), &QToolButton::clicked, this,
-                [this, target = button.target] { emit shapeRequested(target); });
+        auto* shapeButton = requireControl<QToolButton>(this, button.name);
+        if (button.target != profile_.shape)
+            connect(shapeButton, &QToolButton::clicked, this,
+                    [this, target = button.target] { emit shapeRequested(target); });
     }
 
     auto* keyFilter = new NumericKeyFilter(this);
-    for (const FieldBinding& binding : profile_.fields)
-        field(binding.control)->installEventFilter(keyFilter);
-    for (const MirroredField& mirror : profile_.mirrors)
-        connect(field(mirror.field), &QLineEdit::textChanged, findChild<QLabel*>(mirror.label),
-                &QLabel::setText);
+    for (const BoundField& bound : fields_)
+        bound.edit->installEventFilter(keyFilter);
+    for (const Mirror& mirror : mirrors_)
+        connect(mirror.field, &QLineEdit::textChanged, mirror.label, &QLabel::setText);
 
     const roughness::RoughnessPanel::Controls panel{
-        Framen, findChild<QListWidget*>("lstmateriais"), findChild<QLineEdit*>("Text1"),
-        findChild<QListWidget*>("lstcondicoes"), field("txtn")};
+        Framen, requireControl<QListWidget>(this, "lstmateriais"),
+        requireControl<QLineEdit>(this, "Text1"), requireControl<QListWidget>(this, "lstcondicoes"),
+        fieldOf(Field::Roughness)};
     panel_ = new roughness::RoughnessPanel(panel, profile_.focusOnNClosesPanel, this);
     trialActions_ = new TrialActions(this, lstresposta, txtresposta, trials_);
 }
 
-QLineEdit* SectionForm::field(const QString& name) const {
-    return findChild<QLineEdit*>(name);
+QLineEdit* SectionForm::fieldOf(Field field) const {
+    for (const BoundField& bound : fields_) {
+        if (bound.field == field)
+            return bound.edit;
+    }
+    return nullptr;
 }
 
-QString SectionForm::captionOf(int index) const {
-    const auto* caption = qobject_cast<QLabel*>(arrayMember(this, "Label1", index));
-    return caption ? caption->text().simplified() : QString();
+QString SectionForm::captionOf(Field field) const {
+    for (const BoundField& bound : fields_) {
+        if (bound.field == field)
+            return bound.caption->text().simplified();
+    }
+    return QString();
 }
 
 bool SectionForm::anyFieldEmpty() const {
-    for (const FieldBinding& binding : profile_.fields) {
-        if (field(binding.control)->text().isEmpty())
+    for (const BoundField& bound : fields_) {
+        if (bound.edit->text().isEmpty())
             return true;
     }
     return false;
@@ -120,8 +144,8 @@ void SectionForm::on_cmbdimensionar_clicked() {
     }
     SizingInput input;
     input.shape = profile_.shape;
-    for (const FieldBinding& binding : profile_.fields)
-        fieldText(input, binding.field) = field(binding.control)->text();
+    for (const BoundField& bound : fields_)
+        fieldText(input, bound.field) = bound.edit->text();
     if (brhincremento)
         input.scrollValue = brhincremento->value();
 
@@ -146,14 +170,14 @@ void SectionForm::on_cmbdimensionar_clicked() {
     } catch (const SizingError& error) {
         if (!lastRow.isNull())
             txtresposta->setText(lastRow);
-        dialogs_.warn(this, sizingFaultMessage(error, captionOf(captionIndexOf(error.field()))));
+        dialogs_.warn(this, sizingFaultMessage(error, captionOf(error.field())));
         return;
     }
     txtresposta->setText(lastRow);
     if (lstresposta)
         ntentativas_ = outcome.rowCount;
-    for (const ResultLabel& result : profile_.resultLabels)
-        findChild<QLabel*>(result.label)->setText(outcome.lastQuantities.value(result.column));
+    for (const ResultShown& result : results_)
+        result.label->setText(outcome.lastQuantities.value(result.column));
     showSizedState();
 }
 
@@ -168,8 +192,8 @@ void SectionForm::showSizedState() {
 void SectionForm::on_cmblimpar_clicked() {
     if (lstresposta)
         lstresposta->clear();
-    for (const FieldBinding& binding : profile_.fields)
-        field(binding.control)->setText(QString());
+    for (const BoundField& bound : fields_)
+        bound.edit->setText(QString());
     txtresposta->setText(QString());
     trials_.clear();
     trialActions_->closeAnalysis();
@@ -177,10 +201,10 @@ void SectionForm::on_cmblimpar_clicked() {
     if (brhincremento)
         brhincremento->setValue(kScrollDefault);
     // After the fields: emptying a field has just emptied the label that mirrors it.
-    for (const ResultLabel& result : profile_.resultLabels)
-        findChild<QLabel*>(result.label)->setText("?");
-    for (const MirroredField& mirror : profile_.mirrors)
-        findChild<QLabel*>(mirror.label)->setText("?");
+    for (const ResultShown& result : results_)
+        result.label->setText("?");
+    for (const Mirror& mirror : mirrors_)
+        mirror.label->setText("?");
     cmbdimensionar->setEnabled(true);
     cmbtabelan->setEnabled(true);
     cmbsalvar->setEnabled(false);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "engine/shape.h"
+#include "engine/sizing_error.h"
 #include "engine/trial_table.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -48,7 +50,25 @@ signals:
     void creditsRequested();
 
 private:
+    // A data field, with the caption that names it in messages.
+    struct BoundField {
+        Field field;
+        QLineEdit* edit;
+        const QLabel* caption;
+    };
+    // A label of the drawing that shows one quantity of the last row.
+    struct ResultShown {
+        QLabel* label;
+        int column;
+    };
+    // A label of the drawing that copies a field while the user types.
+    struct Mirror {
+        QLineEdit* field;
+        QLabel* label;
+    };
+
     void bindControls();
+    void bindDataFields();
     void connectHandlers();
 
     void on_cmbdimensionar_clicked();
@@ -62,8 +82,10 @@ private:
     void selectLastReportRow();
     QStringList reportRows() const;
     reports::ReportData reportData() const;
-    QString captionOf(int index) const;
-    QLineEdit* field(const QString& name) const;
+    // The field of a quantity, or null where the shape has none (the angle off the trapezoid).
+    QLineEdit* fieldOf(Field field) const;
+    // The caption that names a field, such as "n" or "I (%)"; empty for Field::None.
+    QString captionOf(Field field) const;
 
     const ShapeProfile& profile_;
     UserDialogs& dialogs_;
@@ -75,7 +97,8 @@ private:
     roughness::RoughnessPanel* panel_ = nullptr;
     TrialActions* trialActions_ = nullptr;
 
-    // Controls the handlers use, named as on the form; those a shape lacks stay null.
+    // The controls the handlers use, found once when the form is built. Named as on the form;
+    // the list and the scroll bar exist only on the trial shapes and stay null on the circle.
     QToolButton* cmbdimensionar = nullptr;
     QToolButton* cmblimpar = nullptr;
     QToolButton* cmbsalvar = nullptr;
@@ -86,6 +109,9 @@ private:
     QListWidget* lstresposta = nullptr;
     QScrollBar* brhincremento = nullptr;
     QGroupBox* Framen = nullptr;
+    std::vector<BoundField> fields_; // in the profile's reading order
+    std::vector<ResultShown> results_;
+    std::vector<Mirror> mirrors_;
 };
 
 } // namespace vazolar

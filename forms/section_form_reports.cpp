@@ -54,10 +54,10 @@ void SectionForm::selectLastReportRow() {
 reports::ReportData SectionForm::reportData() const {
     reports::ReportData data;
     data.shape = profile_.shape;
-    data.slope = field("txti")->text();
-    if (const QLineEdit* angle = field("txtangulo"))
+    data.slope = fieldOf(Field::Slope)->text();
+    if (const QLineEdit* angle = fieldOf(Field::Angle))
         data.angle = angle->text();
-    data.roughness = field("txtn")->text();
+    data.roughness = fieldOf(Field::Roughness)->text();
     if (brhincremento)
         data.increment = incrementText(brhincremento->value());
     data.rows = reportRows();

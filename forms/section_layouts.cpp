@@ -400,9 +400,10 @@ FormLayout sectionLayout(Shape shape) {
     case Shape::Triangular:
         return triangularLayout();
     case Shape::Circular:
-        break;
+        return circularLayout();
     }
-    return circularLayout();
+    Q_UNREACHABLE();
+    return {};
 }
 
 } // namespace vazolar

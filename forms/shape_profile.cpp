@@ -79,9 +79,10 @@ int captionIndexOf(Field field) {
         return 3;
     case Field::Start:
         return 4;
-    case Field::None:
-        break;
+    case Field::None: // an arithmetic fault names no field, so no caption
+        return -1;
     }
+    Q_UNREACHABLE();
     return -1;
 }
 

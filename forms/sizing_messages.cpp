@@ -1,5 +1,7 @@
 #include "sizing_messages.h"
 
+#include "engine/sizing.h"
+
 namespace vazolar {
 
 namespace {
@@ -27,19 +29,22 @@ QString arithmeticMessage(Fault fault) {
             "valor inicial não podem ser negativos.");
     case Fault::TrialLimit:
         return QString::fromUtf8(
-            "O dimensionamento foi interrompido: 32767 tentativas não alcançaram a vazão "
-            "de projeto.\n\nVerifique os dados: com declividade zero ou n negativo a vazão "
-            "nunca cresce; um valor inicial maior ou um incremento maior chegam mais "
-            "depressa.");
+                   "O dimensionamento foi interrompido: %1 tentativas não alcançaram a vazão "
+                   "de projeto.\n\nVerifique os dados: com declividade zero ou n negativo a "
+                   "vazão nunca cresce; um valor inicial maior ou um incremento maior chegam "
+                   "mais depressa.")
+            .arg(kTrialLimit);
     case Fault::Overflow:
-    case Fault::TypeMismatch:
+        return QString::fromUtf8(
+            "O dimensionamento foi interrompido: um resultado ficou indeterminado ou grande "
+            "demais para o cálculo.\n\nVerifique os dados: um valor inicial igual a zero, o n "
+            "e a declividade iguais a zero ou, no canal circular, uma vazão de projeto igual a "
+            "zero levam a isso.");
+    case Fault::TypeMismatch: // always names its field: see fieldMessage
         break;
     }
-    return QString::fromUtf8(
-        "O dimensionamento foi interrompido: um resultado ficou indeterminado ou grande "
-        "demais para o cálculo.\n\nVerifique os dados: um valor inicial igual a zero, o n e a "
-        "declividade iguais a zero ou, no canal circular, uma vazão de projeto igual a zero "
-        "levam a isso.");
+    Q_UNREACHABLE();
+    return QString();
 }
 
 } // namespace

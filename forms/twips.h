@@ -1,14 +1,16 @@
 #pragma once
 
-#include <QPoint>
+#include "reports/page_units.h"
+
 #include <QRect>
 #include <QSize>
 
-// Window layouts are measured in twips (1/1440 inch); 15 twips make one logical pixel, and
+// Window layouts are measured in twips; 15 twips make one logical pixel (96 to the inch), and
 // Qt scales logical pixels on high-density screens.
 namespace vazolar {
 
-constexpr int kTwipsPerPixel = 15;
+constexpr int kLogicalPixelsPerInch = 96;
+constexpr int kTwipsPerPixel = kTwipsPerInch / kLogicalPixelsPerInch;
 
 constexpr int twipsToPixels(int twips) {
     // Rounded to the nearest pixel, halves away from zero.
@@ -23,10 +25,6 @@ constexpr QRect twipsRect(int left, int top, int width, int height) {
 
 constexpr QSize twipsSize(int width, int height) {
     return QSize(twipsToPixels(width), twipsToPixels(height));
-}
-
-constexpr QPoint twipsPoint(int x, int y) {
-    return QPoint(twipsToPixels(x), twipsToPixels(y));
 }
 
 } // namespace vazolar

@@ -1,12 +1,14 @@
 #include "page_layout.h"
 
+#include "page_units.h"
+
 #include <cmath>
 
 namespace vazolar::reports {
 
 namespace {
 
-constexpr float kMargin = 1440.0f; // one inch from the left and the top
+constexpr float kMargin = kTwipsPerInch; // one inch from the left and the top
 constexpr int kColumnsPerZone = 14;
 
 // The current print position, held in single precision like a printer's position register.

@@ -27,16 +27,18 @@ QString trialColumnsText(Shape shape) {
                        {5, "Q(m³/s)"},
                        {5, "V(m/s)"}});
     case Shape::Rectangular:
-    case Shape::Circular:
+        return lineOf({{1, "B(m)"},
+                       {11, "y(m)"},
+                       {11, "Am(m²)"},
+                       {9, "Pm(m)"},
+                       {9, "RH(m)"},
+                       {8, "Q(m³/s)"},
+                       {8, "V(m/s)"}});
+    case Shape::Circular: // has a heading of its own: circularColumnsText
         break;
     }
-    return lineOf({{1, "B(m)"},
-                   {11, "y(m)"},
-                   {11, "Am(m²)"},
-                   {9, "Pm(m)"},
-                   {9, "RH(m)"},
-                   {8, "Q(m³/s)"},
-                   {8, "V(m/s)"}});
+    Q_UNREACHABLE();
+    return QString();
 }
 
 int methodBlanks(Shape shape) {

@@ -1,6 +1,8 @@
 #include "report_printer.h"
 
 #include "glyph_line_painter.h"
+#include "page_units.h"
+#include "typeface.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -12,16 +14,12 @@ namespace vazolar::reports {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
-constexpr double kTwipsPerPoint = 20.0;
-constexpr double kOneInch = 1440.0;
-
 // Draws placements on the painter's printer, converting twips to device pixels.
 class PageWriter {
 public:
     PageWriter(QPainter& painter, QPrinter& printer)
         : painter_(painter), printer_(printer),
-          pixelsPerTwip_(printer.resolution() / kTwipsPerInch),
+          pixelsPerTwip_(printer.resolution() / double(kTwipsPerInch)),
           ascent_(QFontMetricsF(painter.font(), &printer).ascent()),
           glyphLines_(painter.font(), printer) {}
 
@@ -57,18 +55,18 @@ bool inError(const QPrinter& printer) {
 } // namespace
 
 QFont reportFont() {
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font(kTypeface);
     font.setPointSizeF(12.0);
     return font;
 }
 
 PageMetrics measurePage(QPrinter& printer) {
     const QFontMetricsF font(reportFont(), &printer);
-    const double twipsPerPixel = kTwipsPerInch / printer.resolution();
+    const double twipsPerPixel = double(kTwipsPerInch) / printer.resolution();
     const double printableHeight =
         printer.pageLayout().paintRect(QPageLayout::Point).height() * kTwipsPerPoint;
     return {font.lineSpacing() * twipsPerPixel, font.averageCharWidth() * twipsPerPixel,
-            printableHeight - kOneInch};
+            printableHeight - kTwipsPerInch};
 }
 
 QString printReport(QPrinter& printer, const PrintedReport& report) {

@@ -10,8 +10,7 @@ class QPrinter;
 
 namespace vazolar::reports {
 
-// "Times New Roman", 12 points, neither weight nor style set (fontconfig puts Liberation Serif,
-// of the same metrics, in its place where the font is missing).
+// The program's typeface (reports/typeface.h), 12 points, neither weight nor style set.
 QFont reportFont();
 
 // The report font's line height and column width on the printer, and the bottom limit of its

@@ -13,10 +13,12 @@ QString trialVariable(Shape shape) {
     case Shape::Triangular:
         return QStringLiteral("Y");
     case Shape::Rectangular:
-    case Shape::Circular:
+        return QStringLiteral("B");
+    case Shape::Circular: // sized directly: no trial variable
         break;
     }
-    return QStringLiteral("B");
+    Q_UNREACHABLE();
+    return QString();
 }
 
 } // namespace
@@ -51,9 +53,10 @@ QString sectionText(Shape shape) {
     case Shape::Triangular:
         return QStringLiteral("Seção Triangular");
     case Shape::Circular:
-        break;
+        return QStringLiteral("Seção Circular");
     }
-    return QStringLiteral("Seção Circular");
+    Q_UNREACHABLE();
+    return QString();
 }
 
 QString dataHeadingText() {

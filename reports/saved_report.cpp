@@ -26,16 +26,18 @@ QString trialColumnsText(Shape shape) {
                        {6, "Q(m³/s)"},
                        {6, "V(m/s)"}});
     case Shape::Rectangular:
-    case Shape::Circular:
+        return lineOf({{1, "B(m)"},
+                       {11, "y(m)"},
+                       {10, "Am(m²)"},
+                       {10, "Pm(m)"},
+                       {9, "RH(m)"},
+                       {10, "Q(m³/s)"},
+                       {8, "V(m/s)"}});
+    case Shape::Circular: // has a heading of its own: circularColumnsText
         break;
     }
-    return lineOf({{1, "B(m)"},
-                   {11, "y(m)"},
-                   {10, "Am(m²)"},
-                   {10, "Pm(m)"},
-                   {9, "RH(m)"},
-                   {10, "Q(m³/s)"},
-                   {8, "V(m/s)"}});
+    Q_UNREACHABLE();
+    return QString();
 }
 
 // Lines 1 to 12: the trapezoid has two empty lines before its section line and one after it.
@@ -94,9 +96,10 @@ QStringList headingLines(const ReportData& data) {
     case Shape::Rectangular:
         return narrowTrialHeading(data, 36);
     case Shape::Circular:
-        break;
+        return circularHeading(data);
     }
-    return circularHeading(data);
+    Q_UNREACHABLE();
+    return {};
 }
 
 } // namespace

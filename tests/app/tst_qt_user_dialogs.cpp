@@ -1,5 +1,6 @@
 #include "app/qt_user_dialogs.h"
 #include "app/save_file_dialog.h"
+#include "modal_answers.h"
 #include "test_registry.h"
 
 #include <QApplication>
@@ -11,41 +12,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 using namespace vazolar;
+using namespace vazolar::testing;
 
 namespace {
-
-// Plays the user in front of the modal dialogs that the code under test opens: each new modal
-// dialog goes to the next answer, in order.
-class ModalAnswers : public QObject {
-public:
-    using Answer = std::function<void(QWidget*)>;
-
-    explicit ModalAnswers(QList<Answer> answers) : answers_(std::move(answers)) {
-        connect(&poll_, &QTimer::timeout, this, &ModalAnswers::answerNewDialog);
-        poll_.start(10);
-    }
-    qsizetype answered() const { return next_; }
-
-private:
-    void answerNewDialog() {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || dialog == last_ || next_ == answers_.size())
-            return;
-        last_ = dialog;
-        // Answered from a fresh event: the answer may itself open a modal dialog.
-        QTimer::singleShot(0, dialog, [answer = answers_[next_++], dialog] { answer(dialog); });
-    }
-
-    QList<Answer> answers_;
-    qsizetype next_ = 0;
-    QWidget* last_ = nullptr;
-    QTimer poll_;
-};
 
 const SavePrompt kTextReport{"", "TXT", "Arquivos de textos (*.txt) ", "*.txt"};
 

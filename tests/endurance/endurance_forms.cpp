@@ -2,8 +2,12 @@
 // over, as someone working through case after case all day would, and looks for anything a
 // form leaves behind once it is gone.
 //
-//   endurance_forms [cycles]     one cycle opens and closes each of the four forms once;
-//                                1000 cycles by default
+//   endurance_forms [cycles [max-growth-kB]]
+//                                one cycle opens and closes each of the four forms once;
+//                                1000 cycles by default. With max-growth-kB, the run fails
+//                                when the resident memory grows by more than that many
+//                                kilobytes from the end of the first cycle to the end of the
+//                                last.
 //
 // Each form, each cycle: create it and show it; take n from the roughness panel; type the
 // rest of its worked case and size it (the rows must be the worked case's); NOVO; type a case
@@ -13,7 +17,8 @@
 // cycle.
 //
 // On its own the program checks those points and prints the resident memory (VmRSS) and the
-// heap in use after cycles 1, 10 and every hundredth. The leak verdict comes from running it under
+// heap in use after cycles 1, 10 and every hundredth, and how much VmRSS grew after the first
+// cycle. The leak verdict comes from running it under
 // LeakSanitizer or valgrind: tests/endurance/run does both.
 
 #include "examples.h"
@@ -152,8 +157,10 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments();
     bool ok = true;
     const int cycles = args.size() > 1 ? args[1].toInt(&ok) : 1000;
-    if (!ok || cycles < 1)
-        fail("usage: endurance_forms [cycles]");
+    bool limitOk = true;
+    const long maxGrowth = args.size() > 2 ? args[2].toLong(&limitOk) : -1;
+    if (!ok || cycles < 1 || !limitOk)
+        fail("usage: endurance_forms [cycles [max-growth-kB]]");
 
     std::vector<ExampleCase> cases;
     for (const char* name :
@@ -163,6 +170,7 @@ int main(int argc, char** argv) {
     FakeDialogs dialogs;
     printMemory("before the first form:");
     qsizetype widgets = -1;
+    long residentAfterFirst = 0;
     for (int cycle = 1; cycle <= cycles; ++cycle) {
         for (const ExampleCase& worked : cases)
             useForm(worked, dialogs);
@@ -175,6 +183,8 @@ int main(int argc, char** argv) {
                                        .arg(now)
                                        .arg(widgets));
         widgets = now;
+        if (cycle == 1)
+            residentAfterFirst = residentKilobytes();
         if (cycle == 1 || cycle == 10 || cycle % 100 == 0 || cycle == cycles) {
             const QString when = QString("after %1 cycles (%2 forms):").arg(cycle).arg(4 * cycle);
             printMemory(qPrintable(when));
@@ -183,5 +193,10 @@ int main(int argc, char** argv) {
     }
     std::printf("%d cycles, %d forms opened, used and closed; %lld widgets alive at the end\n",
                 cycles, 4 * cycles, static_cast<long long>(widgets));
+    const long growth = residentKilobytes() - residentAfterFirst;
+    std::printf("VmRSS grew by %ld kB after the first cycle\n", growth);
+    if (maxGrowth >= 0)
+        expect(growth <= maxGrowth,
+               QString("VmRSS grew by %1 kB, more than %2 kB").arg(growth).arg(maxGrowth));
     return 0;
 }

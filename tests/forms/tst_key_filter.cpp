@@ -5,11 +5,23 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
 
 using namespace vazolar;
 using namespace vazolar::testing;
+
+namespace {
+
+// The numeric data fields of each form.
+const std::pair<Shape, QStringList> kDataFields[] = {
+    {Shape::Trapezoidal, {"txti", "txtangulo", "txtn", "txtQdesejada", "txtb"}},
+    {Shape::Rectangular, {"txti", "txtn", "txtQdesejada", "txtb"}},
+    {Shape::Triangular, {"txti", "txtn", "txtQdesejada", "txty"}},
+    {Shape::Circular, {"txti", "txtn", "txtQdesejada"}}};
+
+} // namespace
 
 // What typing leaves in a numeric field.
 class KeyFilterTest : public QObject {
@@ -38,16 +50,49 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, left);
         FakeDialogs dialogs;
-        for (const auto& [shape, fields] :
-             {std::pair{Shape::Trapezoidal,
-                        QStringList{"txti", "txtangulo", "txtn", "txtQdesejada", "txtb"}},
-              std::pair{Shape::Rectangular, QStringList{"txti", "txtn", "txtQdesejada", "txtb"}},
-              std::pair{Shape::Triangular, QStringList{"txti", "txtn", "txtQdesejada", "txty"}},
-              std::pair{Shape::Circular, QStringList{"txti", "txtn", "txtQdesejada"}}}) {
+        for (const auto& [shape, fields] : kDataFields) {
             SectionForm form(shape, dialogs);
             const FormDriver ui(&form);
             for (const QString& field : fields) {
                 ui.type(field, typed);
+                QCOMPARE(ui.field(field)->text(), left);
+            }
+        }
+    }
+
+    // Text an input method commits (a dead key and a letter, compose, IBus) loses what the
+    // fields do not take when typed.
+    void inputMethodCommits_data() {
+        QTest::addColumn<QString>("committed");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("dead acute and e") << "é"
+                                          << "";
+        QTest::newRow("dead tilde and a") << "ã"
+                                          << "";
+        QTest::newRow("composed digit") << "5"
+                                        << "5";
+        QTest::newRow("comma and minus") << "-0,5"
+                                         << "-0,5";
+        QTest::newRow("letters among digits") << "1é,2x"
+                                              << "1,2";
+        QTest::newRow("full stop and plus") << "+1.5"
+                                            << "15";
+        QTest::newRow("full-width digit") << "\uFF15"
+                                          << "";
+        QTest::newRow("backspace as text") << "1\b2"
+                                           << "12";
+    }
+    void inputMethodCommits() {
+        QFETCH(QString, committed);
+        QFETCH(QString, left);
+        FakeDialogs dialogs;
+        for (const auto& [shape, fields] : kDataFields) {
+            SectionForm form(shape, dialogs);
+            const FormDriver ui(&form);
+            for (const QString& field : fields) {
+                QInputMethodEvent commit;
+                commit.setCommitString(committed);
+                QApplication::sendEvent(ui.field(field), &commit);
                 QCOMPARE(ui.field(field)->text(), left);
             }
         }

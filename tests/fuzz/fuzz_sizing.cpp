@@ -183,9 +183,10 @@ RowShape rowShapeOf(Shape shape) {
     case Shape::Triangular:
         return {7, {0, 6, 6, 6, 6, 6, 6, 0}};
     case Shape::Circular:
-        break;
+        return {5, {3, 11, 12, 11, 11, 0, 0, 0}};
     }
-    return {5, {3, 11, 12, 11, 11, 0, 0, 0}};
+    Q_UNREACHABLE();
+    return {};
 }
 
 bool isDigit(QChar c) {
@@ -265,10 +266,12 @@ SectionQuantities trialOf(Shape shape, const TrialConstants& constants, double v
     case Shape::Rectangular:
         return rectangularTrial(constants, value);
     case Shape::Triangular:
-    case Shape::Circular:
+        return triangularTrial(constants, value);
+    case Shape::Circular: // sized directly, without trials
         break;
     }
-    return triangularTrial(constants, value);
+    Q_UNREACHABLE();
+    return {};
 }
 
 // Rows of huge numbers (a start value of 1 followed by a hundred zeros) are over a thousand

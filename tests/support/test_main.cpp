@@ -14,8 +14,8 @@ std::vector<TestFactory>& registeredTests() {
 
 } // namespace vazolar::testing
 
-// Runs every registered test class; the arguments (for instance -v2 or a function name) go
-// to each class.
+// Runs every test class registered in this program (one test file); the arguments (for
+// instance -v2 or a function name) go to each class.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failures = 0;

@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-// Each test class registers itself with VAZOLAR_TEST(Class); a folder's test program runs
-// every class it links, so a new test file needs no change anywhere else.
+// Each test class registers itself with VAZOLAR_TEST(Class); the test program of its file runs
+// every class registered in it.
 namespace vazolar::testing {
 
 using TestFactory = std::function<QObject*()>;
