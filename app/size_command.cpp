@@ -4,6 +4,7 @@
 #include "engine/check_text.h"
 #include "engine/increment.h"
 #include "engine/number_text.h"
+#include "engine/row_text.h"
 #include "engine/trial_table.h"
 #include "reports/report_file.h"
 #include "reports/saved_report.h"
@@ -15,37 +16,32 @@ namespace vazolar::cli {
 
 namespace {
 
-// Everything a finished sizing lists: its rows as the form shows them and their quantities.
-struct SizedChannel {
-    QStringList rows;
+// The exact quantities of every row of a finished sizing. Its output is formatted from them
+// once the sizing has ended well: a run that fails writes nothing, and a run lists up to
+// 32768 rows.
+TrialTable size(const SizeRequest& request) {
     TrialTable trials;
-};
-
-SizedChannel size(const SizeRequest& request) {
-    SizedChannel channel;
-    channel.trials.start(convertInputs(request.input));
-    runSizing(channel.trials.inputs(),
-              [&](const QString& row, const SectionQuantities& quantities) {
-                  channel.rows << row;
-                  channel.trials.append(quantities);
-              });
-    return channel;
+    trials.start(convertInputs(request.input));
+    runSizing(trials.inputs(), [&](const QString&, const SectionQuantities& quantities) {
+        trials.append(quantities);
+    });
+    return trials;
 }
 
 // The lines SALVAR writes for the same fields and rows.
-QStringList reportLines(const SizeRequest& request, const SizedChannel& channel) {
+QStringList reportLines(const SizeRequest& request, const TrialTable& trials) {
     reports::ReportData data;
     data.shape = request.input.shape;
     data.slope = request.input.slope;
     data.angle = request.input.angle;
     data.roughness = request.input.roughness;
     data.increment = incrementText(request.input.scrollValue);
-    data.rows = channel.rows;
+    for (int row = 0; row < trials.size(); ++row)
+        data.rows << rowText(trials.inputs().shape, trials.at(row));
     return reports::savedReportLines(data);
 }
 
-QStringList trialTableLines(const SizedChannel& channel) {
-    const TrialTable& trials = channel.trials;
+QStringList trialTableLines(const TrialTable& trials) {
     QStringList lines{csvLine(columnNames(trials.inputs().shape) + hydraulics::checkColumnNames())};
     for (int row = 0; row < trials.size(); ++row) {
         const SectionQuantities quantities = trials.at(row);
@@ -87,16 +83,16 @@ int runSizeCommand(const SizeRequest& request, Console& console) {
         writeLine(console.err, *message);
         return kFailure;
     }
-    SizedChannel channel;
+    TrialTable trials;
     try {
-        channel = size(request);
+        trials = size(request);
     } catch (const SizingError& error) {
         writeLine(console.err, faultMessage(request.input.shape, error));
         return kFailure;
     }
     if (request.format == SizeFormat::Csv)
-        return writeText(request.outputPath, trialTableLines(channel), console);
-    const QStringList lines = reportLines(request, channel);
+        return writeText(request.outputPath, trialTableLines(trials), console);
+    const QStringList lines = reportLines(request, trials);
     if (request.outputPath.isEmpty())
         return writeText(QString(), lines, console);
     return writeReportFile(request.outputPath, lines, console);

@@ -14,3 +14,4 @@ for program in bench_engine bench_form bench_reports; do
 done
 bench/startup.sh "$repetitions" "$tree"
 VAZOLAR_BENCH_XVFB=1 bench/startup.sh "$repetitions" "$tree"
+bench/cli.sh "$repetitions" "$tree"

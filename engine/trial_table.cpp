@@ -53,10 +53,15 @@ int columnCount(Shape shape) {
 void TrialTable::start(const RunInputs& inputs) {
     inputs_ = inputs;
     rows_.clear();
+    // Room for the longest run from the start: the memory is only touched as rows come, and
+    // the table never moves while a run grows it.
+    if (isTrialShape(inputs.shape))
+        rows_.reserve(std::size_t(kTrialLimit) + 1);
 }
 
 void TrialTable::clear() {
-    start(RunInputs{});
+    inputs_ = RunInputs{};
+    rows_ = {};
 }
 
 void TrialTable::append(const SectionQuantities& quantities) {

@@ -22,6 +22,7 @@ class TrialTable {
 public:
     // Forgets the rows and keeps the inputs of the run that follows.
     void start(const RunInputs& inputs);
+    // Forgets the rows and gives their memory back.
     void clear();
     void append(const SectionQuantities& quantities);
 
