@@ -110,6 +110,13 @@ SizingOutcome runSizing(const RunInputs& inputs, const RowSink& onRow) {
     return sizeCircle(inputs, onRow);
 }
 
+SectionQuantities trialQuantities(const RunInputs& inputs, double trialValue) {
+    if (!isTrialShape(inputs.shape))
+        return circularSection(inputs.constants.slopePercent, inputs.constants.roughness,
+                               inputs.designDischarge);
+    return trialStepOf(inputs.shape)(inputs.constants, trialValue);
+}
+
 SizingOutcome runSizing(const SizingInput& input, const RowSink& onRow) {
     return runSizing(convertInputs(input), onRow);
 }

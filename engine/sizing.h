@@ -64,4 +64,9 @@ constexpr int kTrialLimit = 32767;
 SizingOutcome runSizing(const RunInputs& inputs, const RowSink& onRow);
 SizingOutcome runSizing(const SizingInput& input, const RowSink& onRow);
 
+// One trial of the run at the given value of its trial variable, by the same arithmetic as
+// the run and so to the same numbers; on the circle, its one section (the value is not used).
+// Throws SizingError where the run would.
+SectionQuantities trialQuantities(const RunInputs& inputs, double trialValue);
+
 } // namespace vazolar

@@ -4,19 +4,9 @@ namespace vazolar {
 
 namespace {
 
-// Where Q stands in a shape's row.
-int dischargeColumn(Shape shape) {
-    switch (shape) {
-    case Shape::Trapezoidal:
-        return 6;
-    case Shape::Rectangular:
-    case Shape::Triangular:
-        return 5;
-    case Shape::Circular:
-        return 3;
-    }
-    Q_UNREACHABLE();
-    return 0;
+// Where the trial variable stands in a shape's row: b, B, Y; the circle has none.
+int trialColumn(Shape shape) {
+    return shape == Shape::Triangular ? 1 : 0;
 }
 
 } // namespace
@@ -52,28 +42,24 @@ int columnCount(Shape shape) {
 
 void TrialTable::start(const RunInputs& inputs) {
     inputs_ = inputs;
-    rows_.clear();
-    // Room for the longest run from the start: the memory is only touched as rows come, and
-    // the table never moves while a run grows it.
+    trialValues_.clear();
+    // Room for the longest run from the start (256 KB): the table never moves while a run
+    // grows it.
     if (isTrialShape(inputs.shape))
-        rows_.reserve(std::size_t(kTrialLimit) + 1);
+        trialValues_.reserve(std::size_t(kTrialLimit) + 1);
 }
 
 void TrialTable::clear() {
     inputs_ = RunInputs{};
-    rows_ = {};
+    trialValues_ = {};
 }
 
 void TrialTable::append(const SectionQuantities& quantities) {
-    rows_.push_back(quantities.values);
+    trialValues_.push_back(quantities.values[std::size_t(trialColumn(inputs_.shape))]);
 }
 
 SectionQuantities TrialTable::at(int row) const {
-    SectionQuantities quantities;
-    quantities.values = rows_.at(std::size_t(row));
-    quantities.count = columnCount(inputs_.shape);
-    quantities.discharge = quantities.values[std::size_t(dischargeColumn(inputs_.shape))];
-    return quantities;
+    return trialQuantities(inputs_, trialValues_.at(std::size_t(row)));
 }
 
 } // namespace vazolar

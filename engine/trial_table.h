@@ -5,7 +5,6 @@
 
 #include <QStringList>
 
-#include <array>
 #include <vector>
 
 namespace vazolar {
@@ -17,7 +16,8 @@ int columnCount(Shape shape);
 
 // The exact quantities of every row of a run, kept beside the row texts so that a later look
 // at a trial (the hydraulic check, a copy to a spreadsheet) starts from the numbers the row
-// was formatted from, never from its rounded text. 64 bytes a row.
+// was formatted from, never from its rounded text. It keeps each row's exact trial value,
+// 8 bytes a row, and works the rest out again by the run's own arithmetic when asked.
 class TrialTable {
 public:
     // Forgets the rows and keeps the inputs of the run that follows.
@@ -27,13 +27,14 @@ public:
     void append(const SectionQuantities& quantities);
 
     const RunInputs& inputs() const { return inputs_; }
-    int size() const { return int(rows_.size()); }
-    bool isEmpty() const { return rows_.empty(); }
+    int size() const { return int(trialValues_.size()); }
+    bool isEmpty() const { return trialValues_.empty(); }
+    // The quantities of a row, counted from 0: the very numbers the run handed out.
     SectionQuantities at(int row) const;
 
 private:
     RunInputs inputs_;
-    std::vector<std::array<double, 8>> rows_;
+    std::vector<double> trialValues_;
 };
 
 } // namespace vazolar
