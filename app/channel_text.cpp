@@ -36,18 +36,7 @@ QString nameOf(Field field) {
 } // namespace
 
 QString shapeName(Shape shape) {
-    switch (shape) {
-    case Shape::Trapezoidal:
-        return QStringLiteral("trapezoidal");
-    case Shape::Rectangular:
-        return QStringLiteral("retangular");
-    case Shape::Triangular:
-        return QStringLiteral("triangular");
-    case Shape::Circular:
-        return QStringLiteral("circular");
-    }
-    Q_UNREACHABLE();
-    return {};
+    return profileOf(shape).name;
 }
 
 std::optional<Shape> shapeNamed(const QString& name) {

@@ -2,6 +2,7 @@
 
 #include "engine/check_text.h"
 #include "engine/number_text.h"
+#include "shape_profile.h"
 
 namespace vazolar {
 
@@ -33,21 +34,6 @@ const ColumnMeaning& meaningOf(const QString& column) {
     }
     Q_UNREACHABLE();
     return kColumnMeanings[0];
-}
-
-QString shapeTitle(Shape shape) {
-    switch (shape) {
-    case Shape::Trapezoidal:
-        return QStringLiteral("Canal trapezoidal");
-    case Shape::Rectangular:
-        return QStringLiteral("Canal retangular");
-    case Shape::Triangular:
-        return QStringLiteral("Canal triangular");
-    case Shape::Circular:
-        return QStringLiteral("Canal circular");
-    }
-    Q_UNREACHABLE();
-    return {};
 }
 
 SheetLine title(const char* text) {
@@ -107,7 +93,7 @@ void addCheck(std::vector<SheetLine>& lines, const hydraulics::HydraulicCheck& c
 }
 
 QString headingOf(const TrialTable& trials, int row) {
-    const QString shape = shapeTitle(trials.inputs().shape);
+    const QString shape = QStringLiteral("Canal ") + profileOf(trials.inputs().shape).name;
     if (!isTrialShape(trials.inputs().shape))
         return shape;
     return QString::fromUtf8("%1 — tentativa %2 de %3").arg(shape).arg(row + 1).arg(trials.size());

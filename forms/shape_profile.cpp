@@ -9,6 +9,7 @@ const QString kAllNeededData = QString::fromUtf8("Informe todos os dados necess√
 
 ShapeProfile trapezoidal() {
     return {.shape = Shape::Trapezoidal,
+            .name = "trapezoidal",
             .formName = "frmtrapezoidal",
             .fields = {{Field::Slope, "txti"},
                        {Field::Angle, "txtangulo"},
@@ -25,6 +26,7 @@ ShapeProfile trapezoidal() {
 
 ShapeProfile rectangular() {
     return {.shape = Shape::Rectangular,
+            .name = "retangular",
             .formName = "frmretangular",
             .fields = {{Field::Slope, "txti"},
                        {Field::Roughness, "txtn"},
@@ -38,6 +40,7 @@ ShapeProfile rectangular() {
 
 ShapeProfile triangular() {
     return {.shape = Shape::Triangular,
+            .name = "triangular",
             .formName = "frmtriangular",
             .fields = {{Field::Slope, "txti"},
                        {Field::Roughness, "txtn"},
@@ -51,6 +54,7 @@ ShapeProfile triangular() {
 
 ShapeProfile circular() {
     return {.shape = Shape::Circular,
+            .name = "circular",
             .formName = "frmcircular",
             .fields = {{Field::Slope, "txti"},
                        {Field::Roughness, "txtn"},

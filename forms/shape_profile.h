@@ -30,6 +30,7 @@ struct MirroredField {
 // What a section form does differently from the others, as data.
 struct ShapeProfile {
     Shape shape = Shape::Trapezoidal;
+    QString name{}; // the shape in Portuguese, in lower case: "trapezoidal", "retangular", ...
     QString formName{};
     std::vector<FieldBinding> fields{}; // in reading order
     QString emptyFieldMessage{};
