@@ -61,8 +61,13 @@ int runBatchCommand(const QString& inputPath, const QString& outputPath, Console
         if (line.trimmed().isEmpty())
             continue;
         const SummaryLine summary = summarize(lineNumber, splitCsvLine(line), *columns);
-        anyFailed = anyFailed || summary.failed;
         output.writeLine(csvLine(summary.cells));
+        if (!summary.error.isEmpty()) {
+            anyFailed = true;
+            writeLine(
+                console.err,
+                QStringLiteral("linha %1: %2").arg(lineNumber).arg(singleLine(summary.error)));
+        }
     }
     if (input.error() != QFileDevice::NoError) {
         writeLine(console.err, QStringLiteral("Não foi possível ler \"%1\": %2")

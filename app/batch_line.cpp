@@ -146,9 +146,9 @@ SummaryLine summarize(int lineNumber, const QStringList& cells, const BatchColum
     const std::optional<QString> error =
         shape ? sizeLine(*shape, cells, columns, results) : shapeProblem(shapeText);
     if (!error)
-        return {line.cells << results << QString(), false};
+        return {line.cells << results << QString(), QString()};
     const qsizetype resultCount = 1 + kResultColumns.size() + hydraulics::checkColumnNames().size();
-    return {line.cells << QStringList(resultCount) << *error, true};
+    return {line.cells << QStringList(resultCount) << *error, *error};
 }
 
 } // namespace vazolar::cli

@@ -28,7 +28,7 @@ QStringList summaryColumnNames();
 
 struct SummaryLine {
     QStringList cells;
-    bool failed = false;
+    QString error; // the form's message where the channel could not be sized
 };
 
 // Sizes the channel of one input line and builds its summary cells.

@@ -13,19 +13,6 @@ bool isLineBreak(QChar c) {
     return c == u'\n' || c == u'\r';
 }
 
-// Each run of line breaks becomes one blank.
-QString oneLine(const QString& text) {
-    QString line;
-    line.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!isLineBreak(text[i]))
-            line += text[i];
-        else if (i == 0 || !isLineBreak(text[i - 1]))
-            line += u' ';
-    }
-    return line;
-}
-
 // Reads a quoted cell starting at the quote at `at`; returns where the cell ends.
 qsizetype readQuotedCell(const QString& line, qsizetype at, QString& cell) {
     qsizetype i = at + 1;
@@ -74,11 +61,23 @@ QString csvCell(const QString& text) {
     });
     if (plain)
         return text;
-    QString cell = oneLine(text);
+    QString cell = singleLine(text);
     if (!cell.contains(kSeparator) && !cell.contains(kQuote))
         return cell;
     cell.replace(kQuote, QStringLiteral("\"\""));
     return kQuote + cell + kQuote;
+}
+
+QString singleLine(const QString& text) {
+    QString line;
+    line.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isLineBreak(text[i]))
+            line += text[i];
+        else if (i == 0 || !isLineBreak(text[i - 1]))
+            line += u' ';
+    }
+    return line;
 }
 
 QString csvLine(const QStringList& cells) {

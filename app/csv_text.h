@@ -17,4 +17,7 @@ QString csvCell(const QString& text);
 
 QString csvLine(const QStringList& cells);
 
+// The text with each run of line breaks made one blank.
+QString singleLine(const QString& text);
+
 } // namespace vazolar::cli

@@ -44,6 +44,9 @@ private slots:
         const CommandRun run = runCommand({"lote", input, "--saida", output});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QString());
+        QCOMPARE(run.err.count('\n'), 4);
+        QVERIFY2(run.err.startsWith("linha 3: O valor de n não é um número válido. Digite"),
+                 qPrintable(run.err));
         QFile file(output);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
