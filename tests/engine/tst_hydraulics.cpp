@@ -133,50 +133,6 @@ class HydraulicsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The last trial of each shipped worked example (I = 0,1 %, n = 0,015, Q = 0,5 m³/s,
-    // start 0,5 m, increment 0,10 m), to four decimals.
-    void checksTheLastTrialOfTheWorkedExamples_data() {
-        QTest::addColumn<Shape>("shape");
-        QTest::addColumn<double>("depth");
-        QTest::addColumn<double>("froude");
-        QTest::addColumn<double>("energy");
-        QTest::addColumn<double>("shear");
-        QTest::addColumn<double>("criticalDepth");
-        QTest::addColumn<double>("criticalSlope");
-        QTest::newRow("trapezoidal")
-            << Shape::Trapezoidal << 0.6062 << 0.4504 << 0.6523 << 2.9735 << 0.3798 << 0.5054;
-        QTest::newRow("rectangular")
-            << Shape::Rectangular << 0.5500 << 0.3838 << 0.5905 << 2.6977 << 0.2905 << 0.5866;
-        QTest::newRow("triangular")
-            << Shape::Triangular << 0.8000 << 0.4586 << 0.8421 << 2.7747 << 0.5857 << 0.5276;
-        QTest::newRow("circular") << Shape::Circular << 0.7655 << 0.2921 << 0.8048 << 2.6405
-                                  << 0.4133 << 0.5567;
-    }
-
-    void checksTheLastTrialOfTheWorkedExamples() {
-        QFETCH(Shape, shape);
-        QFETCH(double, depth);
-        QFETCH(double, froude);
-        QFETCH(double, energy);
-        QFETCH(double, shear);
-        QFETCH(double, criticalDepth);
-        QFETCH(double, criticalSlope);
-        QMap<QString, QString> fields{
-            {"txti", "0,1"}, {"txtangulo", "30"}, {"txtn", "0,015"}, {"txtQdesejada", "0,5"}};
-        fields.insert(shape == Shape::Triangular ? "txty" : "txtb", "0,5");
-        const RunInputs run = convertInputs(sizingInput(shape, fields, 19));
-        const HydraulicCheck check = checkTrial(run, trialRows(run).back());
-
-        const double half = 0.5e-4;
-        QVERIFY(near(check.depth, depth, half));
-        QVERIFY(near(check.froude, froude, half));
-        QVERIFY(near(check.specificEnergy, energy, half));
-        QVERIFY(near(check.bedShear, shear, half));
-        QVERIFY(near(check.criticalDepth, criticalDepth, half));
-        QVERIFY(near(check.criticalSlope, criticalSlope, half));
-        QVERIFY(check.regime == Regime::Subcritical);
-    }
-
     // Published worked examples, at the precision each source prints.
     void figuresOfPublishedExamples_data() {
         QTest::addColumn<RunInputs>("run");
