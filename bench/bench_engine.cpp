@@ -29,43 +29,36 @@ void timeRunToTheLimit(benchmark::State& state, const SizingInput& input) {
 // The longest run the engine can make: a slope of 0 keeps the discharge at 0, so the run goes
 // through 32768 trials, formatting every row, and ends on the trial limit.
 static void worstTrialRun(benchmark::State& state) {
-    SizingInput input;
-    input.shape = Shape::Trapezoidal;
-    input.slope = "0";
-    input.angle = "30";
-    input.roughness = "0,015";
-    input.discharge = "0,5";
-    input.start = "0,5";
-    input.scrollValue = 10;
-    timeRunToTheLimit(state, input);
+    timeRunToTheLimit(state, {.shape = Shape::Trapezoidal,
+                              .slope = "0",
+                              .angle = "30",
+                              .roughness = "0,015",
+                              .discharge = "0,5",
+                              .start = "0,5"});
 }
 BENCHMARK(worstTrialRun)->Unit(benchmark::kMillisecond);
 
 // A run of huge numbers: a negative n never reaches the design discharge, and a start value of
 // 1e115 makes every row some 1,500 characters long.
 static void hugeValuesTrialRun(benchmark::State& state) {
-    SizingInput input;
-    input.shape = Shape::Triangular;
-    input.slope = "100";
-    input.roughness = "-1";
-    input.discharge = "5";
-    input.start = "1" + QString(115, '0');
-    timeRunToTheLimit(state, input);
+    timeRunToTheLimit(state, {.shape = Shape::Triangular,
+                              .slope = "100",
+                              .roughness = "-1",
+                              .discharge = "5",
+                              .start = "1" + QString(115, '0')});
 }
 BENCHMARK(hugeValuesTrialRun)->Unit(benchmark::kMillisecond);
 
 // The hydraulic check of every trial of a long run, as `dimensionar --formato csv` makes it:
 // 32767 rectangles, each with its critical depth and slope.
 static void hydraulicCheckOfEveryTrial(benchmark::State& state) {
-    SizingInput input;
-    input.shape = Shape::Rectangular;
-    input.slope = "0,1";
-    input.roughness = "0,015";
-    input.discharge = "4598,8";
-    input.start = "0,001";
-    input.scrollValue = 1;
     TrialTable trials;
-    trials.start(convertInputs(input));
+    trials.start(convertInputs({.shape = Shape::Rectangular,
+                                .slope = "0,1",
+                                .roughness = "0,015",
+                                .discharge = "4598,8",
+                                .start = "0,001",
+                                .scrollValue = 1}));
     runSizing(trials.inputs(), [&](const QString&, const SectionQuantities& quantities) {
         trials.append(quantities);
     });

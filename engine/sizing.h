@@ -17,11 +17,11 @@ namespace vazolar {
 // the scroll bar on the circle).
 struct SizingInput {
     Shape shape = Shape::Trapezoidal;
-    QString slope;
-    QString angle;
-    QString roughness;
-    QString discharge;
-    QString start;
+    QString slope{};
+    QString angle{};
+    QString roughness{};
+    QString discharge{};
+    QString start{};
     int scrollValue = kScrollDefault;
 };
 

@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QTest>
 
+#include <functional>
+
 using namespace vazolar;
 using namespace vazolar::testing;
 
@@ -20,6 +22,20 @@ const std::pair<Shape, QStringList> kDataFields[] = {
     {Shape::Rectangular, {"txti", "txtn", "txtQdesejada", "txtb"}},
     {Shape::Triangular, {"txti", "txtn", "txtQdesejada", "txty"}},
     {Shape::Circular, {"txti", "txtn", "txtQdesejada"}}};
+
+// Does `act` to every data field of every form, then checks what the field holds.
+void checkEveryDataField(const std::function<void(const FormDriver&, const QString&)>& act,
+                         const QString& left) {
+    FakeDialogs dialogs;
+    for (const auto& [shape, fields] : kDataFields) {
+        SectionForm form(shape, dialogs);
+        const FormDriver ui(&form);
+        for (const QString& field : fields) {
+            act(ui, field);
+            QCOMPARE(ui.field(field)->text(), left);
+        }
+    }
+}
 
 } // namespace
 
@@ -49,15 +65,8 @@ private slots:
     void typing() {
         QFETCH(QString, typed);
         QFETCH(QString, left);
-        FakeDialogs dialogs;
-        for (const auto& [shape, fields] : kDataFields) {
-            SectionForm form(shape, dialogs);
-            const FormDriver ui(&form);
-            for (const QString& field : fields) {
-                ui.type(field, typed);
-                QCOMPARE(ui.field(field)->text(), left);
-            }
-        }
+        checkEveryDataField(
+            [&](const FormDriver& ui, const QString& field) { ui.type(field, typed); }, left);
     }
 
     // Text an input method commits (a dead key and a letter, compose, IBus) loses what the
@@ -85,17 +94,13 @@ private slots:
     void inputMethodCommits() {
         QFETCH(QString, committed);
         QFETCH(QString, left);
-        FakeDialogs dialogs;
-        for (const auto& [shape, fields] : kDataFields) {
-            SectionForm form(shape, dialogs);
-            const FormDriver ui(&form);
-            for (const QString& field : fields) {
+        checkEveryDataField(
+            [&](const FormDriver& ui, const QString& field) {
                 QInputMethodEvent commit;
                 commit.setCommitString(committed);
                 QApplication::sendEvent(ui.field(field), &commit);
-                QCOMPARE(ui.field(field)->text(), left);
-            }
-        }
+            },
+            left);
     }
 
     // Keys that type nothing keep their effect; Enter and shortcuts' control characters do not.
