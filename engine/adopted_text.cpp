@@ -181,7 +181,8 @@ void putResultCells(Cells& cells, const AdoptedResult& r) {
         cells["z"] = formatQuantity(trapezoid->sideSlope);
     if (const auto* triangle = std::get_if<TriangleSection>(&r.inputs.section))
         cells["z"] = formatQuantity(triangle->sideSlope);
-    cells["q"] = r.inputs.designDischarge ? cells["q"] : formatQuantity(r.discharge);
+    if (r.inputs.givenDepth)
+        cells["q"] = formatQuantity(r.discharge);
     cells["y"] = formatQuantity(r.depth);
     const std::pair<const char*, Figure> figures[] = {
         {"A", f.area},           {"P", f.wettedPerimeter},   {"RH", f.hydraulicRadius},

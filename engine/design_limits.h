@@ -10,10 +10,10 @@
 namespace vazolar {
 
 struct DesignLimits {
-    std::optional<double> maxVelocity;   // vmax (m/s)
-    std::optional<double> minVelocity;   // vmin (m/s)
-    std::optional<double> maxFroude;     // frmax
-    std::optional<double> maxDepthRatio; // ymaxd, y/D on the circle
+    std::optional<double> maxVelocity{};   // vmax (m/s)
+    std::optional<double> minVelocity{};   // vmin (m/s)
+    std::optional<double> maxFroude{};     // frmax
+    std::optional<double> maxDepthRatio{}; // ymaxd, y/D on the circle
 };
 
 enum class DesignLimit { MaxVelocity, MinVelocity, MaxFroude, MaxDepthRatio };

@@ -15,6 +15,7 @@
 using namespace vazolar;
 
 Q_DECLARE_METATYPE(vazolar::AdoptedRequest)
+Q_DECLARE_METATYPE(vazolar::DesignLimits)
 Q_DECLARE_METATYPE(vazolar::Section)
 Q_DECLARE_METATYPE(vazolar::Shape)
 
@@ -277,6 +278,31 @@ private slots:
             QVERIFY(regimes[0] > 0);
         if (slope == kSlopes[std::size(kSlopes) - 1])
             QVERIFY(regimes[1] > 0);
+    }
+
+    // A limit is met up to and including its value.
+    void limitsHoldUpToTheirValue_data() {
+        QTest::addColumn<DesignLimits>("limits");
+        QTest::addColumn<double>("value"); // V, Fr and y/D alike
+        QTest::addColumn<bool>("passes");
+        QTest::newRow("V at vmax") << DesignLimits{.maxVelocity = 1.0} << 1.0 << true;
+        QTest::newRow("V above vmax") << DesignLimits{.maxVelocity = 1.0} << 1.01 << false;
+        QTest::newRow("V at vmin") << DesignLimits{.minVelocity = 1.0} << 1.0 << true;
+        QTest::newRow("V below vmin") << DesignLimits{.minVelocity = 1.0} << 0.99 << false;
+        QTest::newRow("Fr at frmax") << DesignLimits{.maxFroude = 1.0} << 1.0 << true;
+        QTest::newRow("y/D above ymaxd") << DesignLimits{.maxDepthRatio = 1.0} << 1.01 << false;
+    }
+
+    void limitsHoldUpToTheirValue() {
+        QFETCH(DesignLimits, limits);
+        QFETCH(double, value);
+        QFETCH(bool, passes);
+        hydraulics::HydraulicCheck flow;
+        flow.velocity = flow.froude = flow.depthRatio = value;
+        const std::vector<LimitCheck> checks = checkDesignLimits(limits, flow);
+        QCOMPARE(checks.size(), size_t(1));
+        QCOMPARE(checks.front().passes, passes);
+        QCOMPARE(verificationText(checks).startsWith("atende"), passes);
     }
 
     void messages_data() {
