@@ -64,7 +64,9 @@ QMap<QString, double> figuresOf(const AdoptedResult& r) {
                                   {"Q", r.discharge},
                                   {"V", r.flow.velocity.value_or(NAN)},
                                   {"Fr", r.flow.froude.value_or(NAN)},
+                                  {"E", r.flow.specificEnergy.value_or(NAN)},
                                   {"tau", r.flow.bedShear.value_or(NAN)},
+                                  {"taumax", r.greatestBedShear.value_or(NAN)},
                                   {"yc", r.flow.criticalDepth.value_or(NAN)}};
     if (r.bank) {
         figures["F"] = r.bank->freeboard;
@@ -150,8 +152,13 @@ private slots:
         ponce.width = "5";
         ponce.discharge.clear();
         ponce.depth = "0,8";
-        // The solution carries R^(2/3) as 0,7161 (0,71616 exactly), hence 9,5488 → 9,548.
-        QTest::newRow("Ponce, capacity") << ponce << Expected{{"Q", 9.548}, {"y", 0.8}} << 1e-3;
+        // The solution carries R^(2/3) as 0,7161 (0,71616 exactly), hence 9,5488 → 9,548. The
+        // other figures worked by hand from the data: A = 4 m², R = 4 / 6,6 m, V = Q / A,
+        // Fr = V / √(g y), E = y + V² / 2g, τ0 = γ R S, τmáx = γ y S (HEC-15's τd = γ d S0).
+        QTest::newRow("Ponce, capacity")
+            << ponce << Expected{{"Q", 9.548},  {"y", 0.8},       {"V", 2.3872},    {"Fr", 0.8521},
+                                 {"E", 1.0905}, {"tau", 14.8636}, {"taumax", 19.62}}
+            << 1e-3;
     }
 
     void workedChannel() {
@@ -342,6 +349,14 @@ private slots:
         overTheCrown.depth = "0,81";
         QTest::newRow("y above D")
             << overTheCrown << "A profundidade y = 0,8100 m passa do diâmetro D = 0,8000 m.";
+        AdoptedRequest flatSides = trapezoid;
+        flatSides.angle = "90";
+        QTest::newRow("angle 90") << flatSides
+                                  << "O valor de ANGULO (°) deve ficar entre 0 e 90 graus.";
+        AdoptedRequest openPipeLimit = trapezoid;
+        openPipeLimit.maxDepthRatio = "0,8";
+        QTest::newRow("ymaxd off the circle")
+            << openPipeLimit << "O limite y/D máx só se aplica à seção circular.";
         QTest::newRow("bad rule")
             << withFreeboard(trapezoid, "muito", "")
             << "A borda livre \"muito\" não é válida.\n\nInforme uma altura em metros (0,30), uma "
@@ -372,6 +387,10 @@ private slots:
                      {"B", ""},
                      {"q", "0,5"},
                      {"y", "0,5439"},
+                     {"V", "0,9065"},
+                     {"Fr", "0,4491"},
+                     {"tau", "2,7661"},
+                     {"yc", "0,3383"},
                      {"regime", "subcrítico"},
                      {"vmax", "0,9000"},
                      {"ymaxd", ""},
@@ -441,6 +460,14 @@ private slots:
         QCOMPARE(rows.at(rows.size() - 4).label, QString("V ≤ vmax"));
         QVERIFY(rows.at(rows.size() - 4).value.endsWith(": atende"));
         QCOMPARE(rows.last().value, QString("não verificado (sem limite)"));
+    }
+
+    // The open shapes have no y/D limit: their rows end with the Froude number's.
+    void rowsOfAnOpenChannelEndWithFroude() {
+        const Outcome<AdoptedResult> outcome =
+            verifyAdoptedSection(workedRequest(Shape::Triangular));
+        QVERIFY(outcome);
+        QCOMPARE(adoptedResultRows(outcome.value()).last().label, QString("Fr ≤ frmax"));
     }
 };
 
