@@ -4,10 +4,6 @@ namespace vazolar {
 
 namespace {
 
-bool isUpperLimit(DesignLimit limit) {
-    return limit != DesignLimit::MinVelocity;
-}
-
 LimitCheck checkOne(DesignLimit limit, double bound, hydraulics::Figure value) {
     bool passes = false;
     if (value)
@@ -16,6 +12,14 @@ LimitCheck checkOne(DesignLimit limit, double bound, hydraulics::Figure value) {
 }
 
 } // namespace
+
+bool limitApplies(DesignLimit limit, const Section& section) {
+    return limit != DesignLimit::MaxDepthRatio || std::holds_alternative<CircleSection>(section);
+}
+
+bool isUpperLimit(DesignLimit limit) {
+    return limit != DesignLimit::MinVelocity;
+}
 
 std::vector<LimitCheck> checkDesignLimits(const DesignLimits& limits,
                                           const hydraulics::HydraulicCheck& flow) {

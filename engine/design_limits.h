@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hydraulics.h"
+#include "section_model.h"
 
 #include <optional>
 #include <vector>
@@ -17,6 +18,15 @@ struct DesignLimits {
 };
 
 enum class DesignLimit { MaxVelocity, MinVelocity, MaxFroude, MaxDepthRatio };
+
+constexpr DesignLimit kDesignLimits[] = {DesignLimit::MaxVelocity, DesignLimit::MinVelocity,
+                                         DesignLimit::MaxFroude, DesignLimit::MaxDepthRatio};
+
+// ymaxd is the circle's alone.
+bool limitApplies(DesignLimit limit, const Section& section);
+
+// Whether the flow must stay at or below the limit (all but vmin) or at or above it.
+bool isUpperLimit(DesignLimit limit);
 
 struct LimitCheck {
     DesignLimit limit = DesignLimit::MaxVelocity;
