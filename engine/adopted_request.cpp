@@ -14,7 +14,7 @@ struct InputFault {
     QString message;
 };
 
-// The captions of the fields, as the forms and the command line name them.
+// How the messages name the fields: by the sizing forms' captions where a form has the field.
 const char* const kSlope = "I (%)";
 const char* const kRoughness = "n";
 const char* const kDischarge = "Q projeto (m³/s)";

@@ -27,19 +27,24 @@ QString noNormalDepthMessage() {
                              "Verifique a declividade, o n, a vazão e as dimensões da seção.");
 }
 
-// The depth and discharge of the flow: the normal depth of the design discharge, or the
-// capacity at the given depth.
-Outcome<std::pair<double, double>> workingFlow(const AdoptedInputs& in) {
+// The flow the result describes: the design discharge at its normal depth, or the capacity at
+// the given depth.
+struct WorkingFlow {
+    double depth = 0.0;
+    double discharge = 0.0;
+};
+
+Outcome<WorkingFlow> workingFlow(const AdoptedInputs& in) {
     if (in.givenDepth) {
         const double depth = *in.givenDepth;
         if (depth > deepestDepth(in.section))
             return Failure{QString::fromUtf8("A profundidade y = %1 passa do diâmetro D = %2.")
                                .arg(metres(depth), metres(deepestDepth(in.section)))};
-        return std::pair{depth, capacityAtDepth(in.section, depth, in.manning).discharge};
+        return WorkingFlow{depth, capacityAtDepth(in.section, depth, in.manning).discharge};
     }
     const double discharge = in.designDischarge.value_or(0.0);
     if (const auto depth = normalDepth(in.section, discharge, in.manning))
-        return std::pair{*depth, discharge};
+        return WorkingFlow{*depth, discharge};
     const auto largest = largestDischarge(in.section, in.manning);
     if (largest && discharge > largest->discharge)
         return Failure{pipeTooSmallMessage(deepestDepth(in.section), discharge, *largest)};
@@ -63,7 +68,8 @@ Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedInputs& inputs) {
         return Failure{working.message()};
     AdoptedResult result;
     result.inputs = inputs;
-    std::tie(result.depth, result.discharge) = working.value();
+    result.depth = working.value().depth;
+    result.discharge = working.value().discharge;
     result.flow =
         hydraulics::flowAtDepth(inputs.section, result.depth, result.discharge, inputs.manning);
     result.greatestBedShear =
