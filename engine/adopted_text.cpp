@@ -83,7 +83,8 @@ void addCheckRows(Rows& rows, const AdoptedResult& r) {
         const LimitCheck* check = findCheck(r.checks, limit);
         const QString outcome =
             check ? checkOutcomeText(*check) : QString::fromUtf8("não verificado (sem limite)");
-        rows.list.append({limitComparison(limit, true), outcome, QString()});
+        rows.list.append({limitComparison(limit, true), outcome, QString(),
+                          check ? std::optional(check->passes) : std::nullopt});
     }
 }
 
@@ -102,6 +103,24 @@ QList<ResultRow> adoptedResultRows(const AdoptedResult& result) {
     addBankRows(rows, result);
     addCheckRows(rows, result);
     return rows.list;
+}
+
+QStringList resultRowsLines(const QList<ResultRow>& rows) {
+    QStringList lines;
+    for (const ResultRow& row : rows) {
+        QString line = row.label + QStringLiteral(": ") + row.value;
+        if (!row.unit.isEmpty())
+            line += u' ' + row.unit;
+        lines << line;
+    }
+    return lines;
+}
+
+QString resultRowsText(const QList<ResultRow>& rows) {
+    QString text = QStringLiteral("Grandeza\tValor\tUnidade\n");
+    for (const ResultRow& row : rows)
+        text += row.label + u'\t' + row.value + u'\t' + row.unit + u'\n';
+    return text;
 }
 
 } // namespace vazolar

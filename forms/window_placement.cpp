@@ -1,6 +1,11 @@
 #include "window_placement.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QList>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 #include <limits>
@@ -70,6 +75,65 @@ QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, co
 int widthBeside(const QRect& form, const QRect& screen, int preferred, int least) {
     const int room = std::max(screen.right() - form.right(), form.left() - screen.left()) - kGap;
     return std::clamp(room, least, std::max(least, preferred));
+}
+
+} // namespace vazolar
+
+namespace vazolar {
+
+namespace {
+
+QRect globalRect(const QWidget* widget) {
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+void moveBeside(QWidget* window, const QWidget* form, const QWidget* keep) {
+    const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect frame = window->frameGeometry();
+    const QPoint corner = placeBeside(form->frameGeometry(), keep ? globalRect(keep) : QRect(),
+                                      frame.size(), screen->availableGeometry());
+    window->move(corner); // move() places the frame's top-left corner
+}
+
+// Places the window again once the window system has framed it, which it does only after the
+// window is first shown; until then its frame is its client area. Watches the window's moves
+// until then, and goes.
+class PlaceWhenFramed : public QObject {
+public:
+    PlaceWhenFramed(QWidget* window, const QWidget* form, const QWidget* keep)
+        : QObject(window), window_(window), form_(form), keep_(keep) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Move &&
+            window_->frameGeometry() != window_->geometry()) {
+            window_->removeEventFilter(this);
+            if (form_ && keep_)
+                moveBeside(window_, form_, keep_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QPointer<const QWidget> form_;
+    QPointer<const QWidget> keep_;
+};
+
+} // namespace
+
+void openBeside(QWidget* window, const QWidget* form, const QWidget* keep, int preferredWidth,
+                int leastWidth) {
+    if (const QScreen* screen = form->screen()) {
+        const QRect available = screen->availableGeometry();
+        window->resize(widthBeside(form->frameGeometry(), available, preferredWidth, leastWidth),
+                       std::min(window->height(), available.height() - 40));
+    }
+    moveBeside(window, form, keep);
+    window->installEventFilter(new PlaceWhenFramed(window, form, keep));
 }
 
 } // namespace vazolar

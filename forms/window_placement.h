@@ -18,3 +18,15 @@ QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, co
 int widthBeside(const QRect& form, const QRect& screen, int preferred, int least);
 
 } // namespace vazolar
+
+class QWidget;
+
+namespace vazolar {
+
+// Sizes a window that belongs to the form to the room beside it (preferred width at most,
+// least width at least) and moves it by placeBeside, keeping `keep` (the trial list) in view
+// where it must cover the form; placed again once the window system has framed it.
+void openBeside(QWidget* window, const QWidget* form, const QWidget* keep, int preferredWidth,
+                int leastWidth);
+
+} // namespace vazolar
