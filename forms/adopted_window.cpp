@@ -106,7 +106,7 @@ AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shap
     auto* column = new QVBoxLayout(content);
     auto* fields = new QGroupBox(QStringLiteral("Seção e dados"), content);
     column->addWidget(fields);
-    fields->setLayout(new QFormLayout);
+    fieldsLayout_ = new QFormLayout(fields);
     buildFields();
 
     grdresultado = new QTableWidget(0, 3, content);
@@ -152,8 +152,7 @@ QLineEdit* AdoptedWindow::addField(const char* name, const QString& caption) {
     field->setObjectName(QString::fromLatin1(name));
     field->installEventFilter(new NumericKeyFilter(field));
     connect(field, &QLineEdit::textChanged, this, [this] { recompute(); });
-    auto* form = static_cast<QFormLayout*>(findChild<QGroupBox*>()->layout());
-    form->addRow(caption, field);
+    fieldsLayout_->addRow(caption, field);
     return field;
 }
 
@@ -166,14 +165,13 @@ void AdoptedWindow::buildFields() {
     txti = addField("txti", QStringLiteral("I (%)"));
     txtn = addField("txtn", QStringLiteral("n"));
     txtq = addField("txtq", QString::fromUtf8("Q (m³/s)"));
-    auto* form = static_cast<QFormLayout*>(findChild<QGroupBox*>()->layout());
     if (shape_ != Shape::Circular) {
         cmbborda = new QComboBox(this);
         cmbborda->setObjectName("cmbborda");
         for (const char* caption : kFreeboardCaptions)
             cmbborda->addItem(QString::fromUtf8(caption));
         connect(cmbborda, &QComboBox::activated, this, [this] { on_cmbborda_activated(); });
-        form->addRow(QStringLiteral("Borda livre"), cmbborda);
+        fieldsLayout_->addRow(QStringLiteral("Borda livre"), cmbborda);
         txtborda = addField("txtborda", QStringLiteral("Valor"));
     }
     txtvmax = addField("txtvmax", QString::fromUtf8("V máx (m/s)"));

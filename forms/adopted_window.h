@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,6 +57,7 @@ private:
     QList<ResultRow> rows_;
     bool filling_ = false; // showRequest is putting texts in the fields
 
+    QFormLayout* fieldsLayout_ = nullptr;
     QLineEdit* txtdimensao = nullptr; // b, B or D; the triangle has none
     QLineEdit* txtangulo = nullptr;
     QLineEdit* txti = nullptr;
