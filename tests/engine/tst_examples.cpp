@@ -29,11 +29,7 @@ class ExampleSizingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void reproducesRows_data() {
-        QTest::addColumn<QString>("name");
-        for (const ExampleCase& example : loadExamples())
-            QTest::newRow(qPrintable(example.name)) << example.name;
-    }
+    void reproducesRows_data() { addExampleRows(); }
 
     void reproducesRows() {
         QFETCH(QString, name);

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -71,6 +72,12 @@ std::vector<ExampleCase> loadExamples() {
     for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
         examples.push_back(loadExample(name));
     return examples;
+}
+
+void addExampleRows() {
+    QTest::addColumn<QString>("name");
+    for (const ExampleCase& example : loadExamples())
+        QTest::newRow(qPrintable(example.name)) << example.name;
 }
 
 } // namespace vazolar::testing
