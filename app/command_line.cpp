@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "batch_command.h"
+#include "engine/shape_description.h"
 #include "size_command.h"
 
 #include <QCommandLineParser>

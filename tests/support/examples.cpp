@@ -20,15 +20,13 @@ QByteArray readAll(const QString& path) {
     return file.readAll();
 }
 
+// The cases name the shapes in English.
 Shape shapeNamed(const QString& name) {
-    if (name == "trapezoidal")
-        return Shape::Trapezoidal;
-    if (name == "rectangular")
-        return Shape::Rectangular;
-    if (name == "triangular")
-        return Shape::Triangular;
-    if (name == "circular")
-        return Shape::Circular;
+    static const char* const names[] = {"trapezoidal", "rectangular", "triangular", "circular"};
+    for (Shape shape : kAllShapes) {
+        if (name == QLatin1String(names[static_cast<int>(shape)]))
+            return shape;
+    }
     throw std::runtime_error("unknown shape " + name.toStdString());
 }
 
