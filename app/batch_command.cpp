@@ -62,11 +62,11 @@ int runBatchCommand(const QString& inputPath, const QString& outputPath, Console
             continue;
         const SummaryLine summary = summarize(lineNumber, splitCsvLine(line), *columns);
         output.writeLine(csvLine(summary.cells));
-        if (!summary.error.isEmpty()) {
+        if (!summary.sized) {
             anyFailed = true;
-            writeLine(
-                console.err,
-                QStringLiteral("linha %1: %2").arg(lineNumber).arg(singleLine(summary.error)));
+            writeLine(console.err, QStringLiteral("linha %1: %2")
+                                       .arg(lineNumber)
+                                       .arg(singleLine(summary.sized.message())));
         }
     }
     if (input.error() != QFileDevice::NoError) {

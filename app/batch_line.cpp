@@ -2,9 +2,10 @@
 
 #include "channel_text.h"
 #include "engine/check_text.h"
+#include "engine/empty_fields.h"
 #include "engine/increment.h"
-#include "engine/number_text.h"
-#include "engine/trial_table.h"
+#include "engine/shape_description.h"
+#include "engine/sizing_messages.h"
 
 namespace vazolar::cli {
 
@@ -12,7 +13,6 @@ namespace {
 
 const QStringList kRequiredColumns{"forma", "i", "n", "q"};
 const QStringList kInputColumns{"forma", "i", "angulo", "n", "q", "inicial", "incremento"};
-const QStringList kResultColumns{"b", "B", "y", "D", "Am", "Pm", "RH", "Q", "V"};
 
 // The last trial of a finished sizing and what the check makes of it.
 struct SizedChannel {
@@ -22,34 +22,41 @@ struct SizedChannel {
 };
 
 SizedChannel size(const SizingInput& input) {
-    SizedChannel channel;
     const RunInputs inputs = convertInputs(input);
-    channel.trials = runSizing(inputs, [&](const QString&, const SectionQuantities& quantities) {
-                         channel.last = quantities;
-                     }).rowCount;
+    const SizingOutcome outcome =
+        runSizing(inputs, [](const QString&, const SectionQuantities&) {});
+    SizedChannel channel{outcome.rowCount, outcome.last, {}};
     if (channel.last)
         channel.check = hydraulics::checkTrial(inputs, *channel.last);
     return channel;
 }
 
-// A result column of the summary: the last row's quantity of that name, formatted as in the
-// rows; the triangle's depth is its Y, the circle's its normal depth from the check.
-QString resultCell(Shape shape, const SizedChannel& channel, const QString& column) {
+// The summary's result columns: every quantity by its symbol.
+QStringList resultColumnNames() {
+    QStringList names;
+    for (Quantity quantity : kAllQuantities)
+        names << symbolOf(quantity);
+    return names;
+}
+
+// The last row's quantities, formatted as in the rows, under the summary's result columns;
+// the circle's depth is its normal depth from the check.
+QStringList quantityCells(Shape shape, const SizedChannel& channel) {
+    QStringList cells(std::size(kAllQuantities));
     if (!channel.last)
-        return QString();
-    if (shape == Shape::Circular && column == QLatin1String("y"))
-        return hydraulics::figureText(channel.check.depth, QString());
-    const QStringList names = columnNames(shape);
-    qsizetype at = names.indexOf(column);
-    if (at < 0 && column == QLatin1String("y"))
-        at = names.indexOf(QStringLiteral("Y"));
-    return at < 0 ? QString() : formatQuantity(channel.last->values[std::size_t(at)]);
+        return cells;
+    const QStringList shown = columnCells(shape, *channel.last);
+    const std::vector<ColumnDescription>& columns = describe(shape).columns;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        cells[qsizetype(columns[i].quantity)] = shown[qsizetype(i)];
+    if (!isTrialShape(shape))
+        cells[qsizetype(Quantity::Depth)] = hydraulics::figureText(channel.check.depth, QString());
+    return cells;
 }
 
 QStringList resultCells(Shape shape, const SizedChannel& channel) {
-    QStringList cells{QString::number(channel.trials)};
-    for (const QString& column : kResultColumns)
-        cells << resultCell(shape, channel, column);
+    QStringList cells =
+        QStringList{QString::number(channel.trials)} + quantityCells(shape, channel);
     if (channel.last)
         return cells + hydraulics::checkCells(channel.check, QString());
     return cells + QStringList(hydraulics::checkColumnNames().size());
@@ -60,19 +67,20 @@ QStringList echoedInputs(std::optional<Shape> shape, const QStringList& inputs) 
     QStringList echoed = inputs;
     if (!shape)
         return echoed;
-    if (*shape != Shape::Trapezoidal)
-        echoed[kInputColumns.indexOf("angulo")].clear();
-    if (*shape == Shape::Circular) {
-        echoed[kInputColumns.indexOf("inicial")].clear();
-        echoed[kInputColumns.indexOf("incremento")].clear();
+    const QStringList read = fieldNames(*shape);
+    for (const char* name : {"angulo", "inicial"}) {
+        if (!read.contains(name))
+            echoed[kInputColumns.indexOf(name)].clear();
     }
+    if (!isTrialShape(*shape))
+        echoed[kInputColumns.indexOf("incremento")].clear();
     return echoed;
 }
 
-QString shapeProblem(const QString& shapeText) {
+Failure shapeProblem(const QString& shapeText) {
     if (shapeText.trimmed().isEmpty())
-        return QStringLiteral("Informe a forma do canal: %1.").arg(shapeNamesText());
-    return QStringLiteral("Forma desconhecida: %1. Use %2.").arg(shapeText, shapeNamesText());
+        return {QStringLiteral("Informe a forma do canal: %1.").arg(shapeNamesText())};
+    return {QStringLiteral("Forma desconhecida: %1. Use %2.").arg(shapeText, shapeNamesText())};
 }
 
 // The fields of the line as the form of its shape would hold them.
@@ -84,24 +92,22 @@ SizingInput sizingInput(Shape shape, const QStringList& cells, const BatchColumn
     return input;
 }
 
-// Sizes the line's channel; the form's message where it cannot be sized.
-std::optional<QString> sizeLine(Shape shape, const QStringList& cells, const BatchColumns& columns,
-                                QStringList& results) {
+// Sizes the line's channel into its result cells; the form's message where it cannot be sized.
+Outcome<QStringList> sizeLine(Shape shape, const QStringList& cells, const BatchColumns& columns) {
     SizingInput input = sizingInput(shape, cells, columns);
-    if (auto empty = emptyFieldMessage(input))
-        return empty;
+    if (const Outcome<> filled = requireEveryField(input); !filled)
+        return Failure{filled.message()};
     const QString incrementText = columns.cell(cells, "incremento");
     const std::optional<int> scroll = scrollValueForIncrement(incrementText);
     if (isTrialShape(shape) && !scroll)
-        return QStringLiteral("Incremento inválido: %1. Use um dos passos: %2.")
-            .arg(incrementText, incrementStepsText());
+        return Failure{QStringLiteral("Incremento inválido: %1. Use um dos passos: %2.")
+                           .arg(incrementText, incrementStepsText())};
     input.scrollValue = scroll.value_or(kScrollDefault);
     try {
-        results = resultCells(shape, size(input));
+        return resultCells(shape, size(input));
     } catch (const SizingError& fault) {
-        return faultMessage(shape, fault);
+        return Failure{sizingFaultMessage(shape, fault)};
     }
-    return std::nullopt;
 }
 
 } // namespace
@@ -129,7 +135,7 @@ QString BatchColumns::cell(const QStringList& cells, const QString& name) const 
 }
 
 QStringList summaryColumnNames() {
-    return QStringList{"linha"} + kInputColumns + QStringList{"tentativas"} + kResultColumns +
+    return QStringList{"linha"} + kInputColumns + QStringList{"tentativas"} + resultColumnNames() +
            hydraulics::checkColumnNames() + QStringList{"erro"};
 }
 
@@ -140,15 +146,15 @@ SummaryLine summarize(int lineNumber, const QStringList& cells, const BatchColum
     const QString shapeText = columns.cell(cells, "forma");
     const std::optional<Shape> shape = shapeNamed(shapeText.trimmed());
 
-    SummaryLine line;
-    line.cells << QString::number(lineNumber) << echoedInputs(shape, inputs);
-    QStringList results;
-    const std::optional<QString> error =
-        shape ? sizeLine(*shape, cells, columns, results) : shapeProblem(shapeText);
-    if (!error)
-        return {line.cells << results << QString(), QString()};
-    const qsizetype resultCount = 1 + kResultColumns.size() + hydraulics::checkColumnNames().size();
-    return {line.cells << QStringList(resultCount) << *error, *error};
+    const QStringList echoed =
+        QStringList{QString::number(lineNumber)} + echoedInputs(shape, inputs);
+    const Outcome<QStringList> results =
+        shape ? sizeLine(*shape, cells, columns) : Outcome<QStringList>(shapeProblem(shapeText));
+    if (results)
+        return {echoed + results.value() << QString(), {}};
+    const qsizetype resultCount =
+        1 + qsizetype(std::size(kAllQuantities)) + hydraulics::checkColumnNames().size();
+    return {echoed + QStringList(resultCount) << results.message(), Failure{results.message()}};
 }
 
 } // namespace vazolar::cli

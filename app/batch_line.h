@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/outcome.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -28,7 +30,7 @@ QStringList summaryColumnNames();
 
 struct SummaryLine {
     QStringList cells;
-    QString error; // the form's message where the channel could not be sized
+    Outcome<> sized; // the form's message where the channel could not be sized
 };
 
 // Sizes the channel of one input line and builds its summary cells.

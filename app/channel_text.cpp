@@ -2,16 +2,11 @@
 
 #include "engine/increment.h"
 #include "engine/number_text.h"
-#include "forms/field_caption.h"
-#include "forms/shape_profile.h"
-#include "forms/sizing_messages.h"
+#include "engine/shape_description.h"
 
 namespace vazolar::cli {
 
 namespace {
-
-constexpr Shape kShapes[] = {Shape::Trapezoidal, Shape::Rectangular, Shape::Triangular,
-                             Shape::Circular};
 
 struct NamedField {
     const char* name;
@@ -35,12 +30,8 @@ QString nameOf(Field field) {
 
 } // namespace
 
-QString shapeName(Shape shape) {
-    return profileOf(shape).name;
-}
-
 std::optional<Shape> shapeNamed(const QString& name) {
-    for (Shape shape : kShapes) {
+    for (Shape shape : kAllShapes) {
         if (name.compare(shapeName(shape), Qt::CaseInsensitive) == 0)
             return shape;
     }
@@ -48,13 +39,17 @@ std::optional<Shape> shapeNamed(const QString& name) {
 }
 
 QString shapeNamesText() {
-    return QStringLiteral("trapezoidal, retangular, triangular ou circular");
+    QStringList names;
+    for (Shape shape : kAllShapes)
+        names << shapeName(shape);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" ou ") + last;
 }
 
 QStringList fieldNames(Shape shape) {
     QStringList names;
-    for (const FieldBinding& binding : profileOf(shape).fields)
-        names << nameOf(binding.field);
+    for (const FieldDescription& described : describe(shape).fields)
+        names << nameOf(described.field);
     return names;
 }
 
@@ -85,19 +80,6 @@ QString incrementStepsText() {
     for (int scroll = kScrollMinimum; scroll <= kScrollMaximum; ++scroll)
         steps << incrementText(scroll);
     return steps.join(QStringLiteral("; "));
-}
-
-std::optional<QString> emptyFieldMessage(const SizingInput& input) {
-    const ShapeProfile& profile = profileOf(input.shape);
-    for (const FieldBinding& binding : profile.fields) {
-        if (fieldText(input, binding.field).isEmpty())
-            return profile.emptyFieldMessage;
-    }
-    return std::nullopt;
-}
-
-QString faultMessage(Shape shape, const SizingError& error) {
-    return sizingFaultMessage(error, fieldCaption(shape, error.field()));
 }
 
 } // namespace vazolar::cli

@@ -14,7 +14,6 @@ namespace vazolar::cli {
 
 // "trapezoidal", "retangular", "triangular", "circular" (any case).
 std::optional<Shape> shapeNamed(const QString& name);
-QString shapeName(Shape shape);
 QString shapeNamesText(); // "trapezoidal, retangular, triangular ou circular"
 
 // The option and column names of the data fields a shape reads, in the form's reading order
@@ -26,13 +25,5 @@ Field fieldNamed(const QString& name);
 // 19); empty text gives the bar's opening value. Nothing for any other text.
 std::optional<int> scrollValueForIncrement(const QString& text);
 QString incrementStepsText(); // "0,001; 0,002; …; 0,1"
-
-// Why a channel cannot be sized before any arithmetic: an empty field, in the form's words.
-// Nothing when every field the shape reads holds text.
-std::optional<QString> emptyFieldMessage(const SizingInput& input);
-
-// What the form shows when a sizing is abandoned, naming the field by its caption on the
-// form; the paragraphs of the message are kept.
-QString faultMessage(Shape shape, const SizingError& error);
 
 } // namespace vazolar::cli

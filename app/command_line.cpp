@@ -1,6 +1,8 @@
 #include "command_line.h"
 
 #include "batch_command.h"
+#include "engine/outcome.h"
+#include "engine/shape_description.h"
 #include "size_command.h"
 
 #include <QCommandLineParser>
@@ -8,11 +10,6 @@
 namespace vazolar::cli {
 
 namespace {
-
-// A command line that cannot be run as written; `what` says why.
-struct UsageError {
-    QString what;
-};
 
 const QString kUsage = QString::fromUtf8(
     "Uso:\n"
@@ -61,13 +58,20 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption({{"v", "version"}, QString()});
 }
 
+// A command line that cannot be run as written: the failure says why.
+Failure usageError(const QString& why) {
+    return {why};
+}
+
 // The options a command may be given; any other that is set is a usage error.
-void allowOnly(const QCommandLineParser& parser, const QStringList& allowed, const QString& where) {
+Outcome<> allowOnly(const QCommandLineParser& parser, const QStringList& allowed,
+                    const QString& where) {
     for (const OptionSpec& option : kValueOptions) {
         const QString name = QString::fromLatin1(option.name);
         if (parser.isSet(name) && !allowed.contains(name))
-            throw UsageError{QStringLiteral("a opção --%1 não vale %2.").arg(name, where)};
+            return usageError(QStringLiteral("a opção --%1 não vale %2.").arg(name, where));
     }
+    return {};
 }
 
 // The options that carry the shape's data: its fields, and the step on the trial shapes.
@@ -78,60 +82,112 @@ QStringList optionsOf(Shape shape) {
     return options;
 }
 
-QString required(const QCommandLineParser& parser, const QString& name) {
-    if (!parser.isSet(name))
-        throw UsageError{QStringLiteral("falta a opção --%1.").arg(name)};
-    return parser.value(name);
-}
-
-SizeRequest sizeRequest(const QCommandLineParser& parser, const QStringList& positional) {
+Outcome<Shape> shapeArgument(const QStringList& positional) {
     if (positional.size() < 2)
-        throw UsageError{QStringLiteral("falta a FORMA do canal: %1.").arg(shapeNamesText())};
+        return usageError(QStringLiteral("falta a FORMA do canal: %1.").arg(shapeNamesText()));
     if (positional.size() > 2)
-        throw UsageError{QStringLiteral("argumento a mais: \"%1\".").arg(positional[2])};
+        return usageError(QStringLiteral("argumento a mais: \"%1\".").arg(positional[2]));
     const std::optional<Shape> shape = shapeNamed(positional[1]);
     if (!shape)
-        throw UsageError{QStringLiteral("forma desconhecida: \"%1\"; use %2.")
-                             .arg(positional[1], shapeNamesText())};
-    const QStringList options = optionsOf(*shape);
-    allowOnly(parser, options + QStringList{"saida", "formato"},
-              QStringLiteral("para o canal %1").arg(shapeName(*shape)));
+        return usageError(QStringLiteral("forma desconhecida: \"%1\"; use %2.")
+                              .arg(positional[1], shapeNamesText()));
+    return *shape;
+}
 
-    SizeRequest request;
-    request.input.shape = *shape;
-    for (const QString& name : fieldNames(*shape))
-        fieldText(request.input, fieldNamed(name)) = required(parser, name);
-    if (options.contains("incremento")) {
-        const std::optional<int> scroll = scrollValueForIncrement(parser.value("incremento"));
-        if (!scroll || (parser.isSet("incremento") && parser.value("incremento").isEmpty()))
-            throw UsageError{QStringLiteral("incremento inválido: \"%1\"; use um dos passos: %2.")
-                                 .arg(parser.value("incremento"), incrementStepsText())};
-        request.input.scrollValue = *scroll;
+// The shape's field texts, each from its option, which must be given.
+Outcome<SizingInput> fieldTexts(const QCommandLineParser& parser, Shape shape) {
+    SizingInput input;
+    input.shape = shape;
+    for (const QString& name : fieldNames(shape)) {
+        if (!parser.isSet(name))
+            return usageError(QStringLiteral("falta a opção --%1.").arg(name));
+        fieldText(input, fieldNamed(name)) = parser.value(name);
     }
-    request.outputPath = parser.value("saida");
+    return input;
+}
+
+Outcome<int> incrementScroll(const QCommandLineParser& parser) {
+    const QString text = parser.value("incremento");
+    const std::optional<int> scroll = scrollValueForIncrement(text);
+    if (!scroll || (parser.isSet("incremento") && text.isEmpty()))
+        return usageError(QStringLiteral("incremento inválido: \"%1\"; use um dos passos: %2.")
+                              .arg(text, incrementStepsText()));
+    return *scroll;
+}
+
+Outcome<SizeFormat> sizeFormat(const QCommandLineParser& parser) {
     const QString format = parser.isSet("formato") ? parser.value("formato") : "relatorio";
     if (format == QLatin1String("csv"))
-        request.format = SizeFormat::Csv;
-    else if (format != QLatin1String("relatorio"))
-        throw UsageError{
-            QStringLiteral("formato desconhecido: \"%1\"; use relatorio ou csv.").arg(format)};
+        return SizeFormat::Csv;
+    if (format == QLatin1String("relatorio"))
+        return SizeFormat::Report;
+    return usageError(
+        QStringLiteral("formato desconhecido: \"%1\"; use relatorio ou csv.").arg(format));
+}
+
+Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QStringList& positional) {
+    const Outcome<Shape> shape = shapeArgument(positional);
+    if (!shape)
+        return Failure{shape.message()};
+    const QStringList options = optionsOf(shape.value());
+    const Outcome<> allowed =
+        allowOnly(parser, options + QStringList{"saida", "formato"},
+                  QStringLiteral("para o canal %1").arg(shapeName(shape.value())));
+    if (!allowed)
+        return Failure{allowed.message()};
+    const Outcome<SizingInput> input = fieldTexts(parser, shape.value());
+    if (!input)
+        return Failure{input.message()};
+    SizeRequest request;
+    request.input = input.value();
+    if (options.contains("incremento")) {
+        const Outcome<int> scroll = incrementScroll(parser);
+        if (!scroll)
+            return Failure{scroll.message()};
+        request.input.scrollValue = scroll.value();
+    }
+    request.outputPath = parser.value("saida");
+    const Outcome<SizeFormat> format = sizeFormat(parser);
+    if (!format)
+        return Failure{format.message()};
+    request.format = format.value();
     return request;
 }
 
-int runBatch(const QCommandLineParser& parser, const QStringList& positional, Console& console) {
+Outcome<int> runBatch(const QCommandLineParser& parser, const QStringList& positional,
+                      Console& console) {
     if (positional.size() < 2)
-        throw UsageError{QStringLiteral("falta o arquivo de ENTRADA do lote.")};
+        return usageError(QStringLiteral("falta o arquivo de ENTRADA do lote."));
     if (positional.size() > 2)
-        throw UsageError{QStringLiteral("argumento a mais: \"%1\".").arg(positional[2])};
-    allowOnly(parser, {"saida"}, QStringLiteral("para o lote"));
+        return usageError(QStringLiteral("argumento a mais: \"%1\".").arg(positional[2]));
+    if (const Outcome<> allowed = allowOnly(parser, {"saida"}, QStringLiteral("para o lote"));
+        !allowed)
+        return Failure{allowed.message()};
     return runBatchCommand(positional[1], parser.value("saida"), console);
 }
 
-int run(const QStringList& arguments, Console& console) {
+Outcome<int> runCommand(const QCommandLineParser& parser, Console& console) {
+    const QStringList positional = parser.positionalArguments();
+    const QString command = positional.value(0);
+    if (command == QLatin1String("dimensionar")) {
+        const Outcome<SizeRequest> request = sizeRequest(parser, positional);
+        if (!request)
+            return Failure{request.message()};
+        return runSizeCommand(request.value(), console);
+    }
+    if (command == QLatin1String("lote"))
+        return runBatch(parser, positional, console);
+    if (command.isEmpty())
+        return usageError(QStringLiteral("falta o comando: dimensionar ou lote."));
+    return usageError(QStringLiteral("comando desconhecido: \"%1\".").arg(command));
+}
+
+// The exit status of what the arguments ask for, or why they cannot be run.
+Outcome<int> run(const QStringList& arguments, Console& console) {
     QCommandLineParser parser;
     addOptions(parser);
     if (!parser.parse(arguments))
-        throw UsageError{parser.errorText()};
+        return usageError(parser.errorText());
     if (parser.isSet("help")) {
         writeLine(console.out, kUsage + kOptionsHelp);
         return kSuccess;
@@ -140,15 +196,7 @@ int run(const QStringList& arguments, Console& console) {
         writeLine(console.out, QStringLiteral("vazolar %1").arg(QStringLiteral(VAZOLAR_VERSION)));
         return kSuccess;
     }
-    const QStringList positional = parser.positionalArguments();
-    const QString command = positional.value(0);
-    if (command == QLatin1String("dimensionar"))
-        return runSizeCommand(sizeRequest(parser, positional), console);
-    if (command == QLatin1String("lote"))
-        return runBatch(parser, positional, console);
-    if (command.isEmpty())
-        throw UsageError{QStringLiteral("falta o comando: dimensionar ou lote.")};
-    throw UsageError{QStringLiteral("comando desconhecido: \"%1\".").arg(command)};
+    return runCommand(parser, console);
 }
 
 } // namespace
@@ -162,12 +210,10 @@ bool wantsCommandLine(const QStringList& arguments) {
 }
 
 int runCommandLine(const QStringList& arguments, Console& console) {
-    int status = kUsageError;
-    try {
-        status = run(arguments, console);
-    } catch (const UsageError& error) {
-        writeLine(console.err, QStringLiteral("vazolar: %1").arg(error.what));
-    }
+    const Outcome<int> outcome = run(arguments, console);
+    if (!outcome)
+        writeLine(console.err, QStringLiteral("vazolar: %1").arg(outcome.message()));
+    const int status = outcome ? outcome.value() : kUsageError;
     if (status == kUsageError)
         writeLine(console.err, kUsage);
     return status;

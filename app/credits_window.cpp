@@ -6,17 +6,11 @@
 
 namespace vazolar {
 
-namespace {
-
-constexpr QSize kPictureSize(573, 431);
-
-} // namespace
-
 CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmcreditos"));
     makeFixedWindow(this, QStringLiteral("Créditos"), 8580, 6420);
     paintColours(this, kWindowBackground);
-    addImageControl(this, QStringLiteral(":/assets/credits.svg"), kPictureSize);
+    addImageControl(this, QStringLiteral(":/assets/credits.svg"));
 }
 
 } // namespace vazolar

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSize>
 #include <QString>
 
 class QLabel;
@@ -10,6 +9,6 @@ namespace vazolar {
 
 // An `Image1` picture control: an SVG shown at its own size at the top-left corner of its
 // window. It ignores the mouse, so clicks fall through to the window.
-QLabel* addImageControl(QWidget* window, const QString& resource, QSize pictureSize);
+QLabel* addImageControl(QWidget* window, const QString& resource);
 
 } // namespace vazolar

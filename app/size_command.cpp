@@ -2,9 +2,11 @@
 
 #include "csv_text.h"
 #include "engine/check_text.h"
+#include "engine/empty_fields.h"
 #include "engine/increment.h"
-#include "engine/number_text.h"
 #include "engine/row_text.h"
+#include "engine/shape_description.h"
+#include "engine/sizing_messages.h"
 #include "engine/trial_table.h"
 #include "reports/report_file.h"
 #include "reports/saved_report.h"
@@ -43,12 +45,9 @@ QStringList trialTableLines(const TrialTable& trials) {
     QStringList lines{csvLine(columnNames(trials.inputs().shape) + hydraulics::checkColumnNames())};
     for (int row = 0; row < trials.size(); ++row) {
         const SectionQuantities quantities = trials.at(row);
-        QStringList cells;
-        for (int column = 0; column < quantities.count; ++column)
-            cells << formatQuantity(quantities.values[std::size_t(column)]);
-        cells << hydraulics::checkCells(hydraulics::checkTrial(trials.inputs(), quantities),
-                                        QString());
-        lines << csvLine(cells);
+        lines << csvLine(
+            columnCells(trials.inputs().shape, quantities) +
+            hydraulics::checkCells(hydraulics::checkTrial(trials.inputs(), quantities), QString()));
     }
     return lines;
 }
@@ -81,15 +80,15 @@ int writeText(const QString& path, const QStringList& lines, Console& console) {
 } // namespace
 
 int runSizeCommand(const SizeRequest& request, Console& console) {
-    if (const auto message = emptyFieldMessage(request.input)) {
-        writeLine(console.err, *message);
+    if (const Outcome<> filled = requireEveryField(request.input); !filled) {
+        writeLine(console.err, filled.message());
         return kFailure;
     }
     TrialTable trials;
     try {
         trials = size(request);
     } catch (const SizingError& error) {
-        writeLine(console.err, faultMessage(request.input.shape, error));
+        writeLine(console.err, sizingFaultMessage(request.input.shape, error));
         return kFailure;
     }
     if (request.format == SizeFormat::Csv)

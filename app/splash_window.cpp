@@ -10,12 +10,6 @@
 
 namespace vazolar {
 
-namespace {
-
-constexpr QSize kPictureSize(504, 339);
-
-} // namespace
-
 SplashWindow::SplashWindow(Windows& windows) : windows_(windows), Timer1(new QTimer(this)) {
     setObjectName(QStringLiteral("FRMABERTURA"));
     // A splash window has no frame and no task bar entry. Qt does not let such windows end
@@ -24,7 +18,7 @@ SplashWindow::SplashWindow(Windows& windows) : windows_(windows), Timer1(new QTi
     setAttribute(Qt::WA_QuitOnClose);
     setFixedSize(twipsSize(7530, 5100));
     paintColours(this, kWindowBackground);
-    addImageControl(this, QStringLiteral(":/assets/splash.svg"), kPictureSize);
+    addImageControl(this, QStringLiteral(":/assets/splash.svg"));
     centreOnScreen(this);
 
     // Runs from the moment the window opens; closing the window destroys it with the window.

@@ -1,22 +1,17 @@
 #include "window_id.h"
 
-#include <QtGlobal>
-
 namespace vazolar {
 
+namespace {
+
+// In the order of Shape.
+constexpr WindowId kSectionWindows[] = {WindowId::Trapezoidal, WindowId::Rectangular,
+                                        WindowId::Triangular, WindowId::Circular};
+
+} // namespace
+
 WindowId sectionWindow(Shape shape) {
-    switch (shape) {
-    case Shape::Trapezoidal:
-        return WindowId::Trapezoidal;
-    case Shape::Rectangular:
-        return WindowId::Rectangular;
-    case Shape::Triangular:
-        return WindowId::Triangular;
-    case Shape::Circular:
-        return WindowId::Circular;
-    }
-    Q_UNREACHABLE();
-    return WindowId::Trapezoidal;
+    return kSectionWindows[static_cast<int>(shape)];
 }
 
 } // namespace vazolar

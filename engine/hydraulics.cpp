@@ -3,7 +3,6 @@
 #include "circle_geometry.h"
 #include "circle_normal_depth.h"
 #include "critical_depth.h"
-#include "trial_table.h"
 
 #include <cmath>
 #include <numbers>
@@ -40,6 +39,15 @@ struct CriticalSection {
     double area = 0.0;
     double hydraulicRadius = 0.0;
 };
+
+// In the order of Regime: the regime's word and the kind of flow it names.
+struct RegimeWords {
+    const char* word;
+    const char* flow;
+};
+
+constexpr RegimeWords kRegimeWords[] = {
+    {"subcrítico", "fluvial"}, {"crítico", ""}, {"supercrítico", "torrencial"}};
 
 std::optional<Regime> regimeOf(Figure froude) {
     if (!froude)
@@ -95,40 +103,43 @@ CriticalSection criticalSection(Figure depth, double area, double perimeter) {
     return {depth, area, area / perimeter};
 }
 
-// Row columns: b, B, y, Am, Pm, RH, Q, V.
+// The row's own section at its depth y.
+FlowSection rowSection(const SectionQuantities& row) {
+    return {row.depth,           row.area,    row.wettedPerimeter, row.topWidth,
+            row.hydraulicRadius, row.velocity};
+}
+
 HydraulicCheck checkTrapezoid(const RunInputs& run, const SectionQuantities& row) {
     HydraulicCheck check;
-    const auto& v = row.values;
-    fillFlow(check, {v[2], v[3], v[4], v[1], v[5], v[7]}, run.constants.slopePercent);
-    const double b = v[0];
+    fillFlow(check, rowSection(row), run.constants.slopePercent);
+    const double b = row.bottomWidth;
     const double z = run.constants.sideSlope;
-    const Figure yc = trapezoidalCriticalDepth(v[6], b, z);
+    const Figure yc = trapezoidalCriticalDepth(row.discharge, b, z);
     const double y = yc.value_or(0.0);
     const CriticalSection critical =
         criticalSection(yc, (b + z * y) * y, b + 2 * y * std::sqrt(1 + z * z));
-    fillCritical(check, critical, v[6], run.constants.roughness);
+    fillCritical(check, critical, row.discharge, run.constants.roughness);
     return check;
 }
 
-// Row columns: B, y, Am, Pm, RH, Q, V.
 HydraulicCheck checkRectangle(const RunInputs& run, const SectionQuantities& row) {
     HydraulicCheck check;
-    const auto& v = row.values;
-    fillFlow(check, {v[1], v[2], v[3], v[0], v[4], v[6]}, run.constants.slopePercent);
-    const Figure yc = rectangularCriticalDepth(v[5], v[0]);
+    fillFlow(check, rowSection(row), run.constants.slopePercent);
+    const double width = row.topWidth;
+    const Figure yc = rectangularCriticalDepth(row.discharge, width);
     const double y = yc.value_or(0.0);
-    fillCritical(check, criticalSection(yc, v[0] * y, v[0] + 2 * y), v[5], run.constants.roughness);
+    fillCritical(check, criticalSection(yc, width * y, width + 2 * y), row.discharge,
+                 run.constants.roughness);
     return check;
 }
 
-// Row columns: B, Y, Am, Pm, RH, Q, V; the triangle's sides slope 1:1.
+// The triangle's sides slope 1:1.
 HydraulicCheck checkTriangle(const RunInputs& run, const SectionQuantities& row) {
     HydraulicCheck check;
-    const auto& v = row.values;
-    fillFlow(check, {v[1], v[2], v[3], v[0], v[4], v[6]}, run.constants.slopePercent);
-    const Figure yc = triangularCriticalDepth(v[5], 1.0);
+    fillFlow(check, rowSection(row), run.constants.slopePercent);
+    const Figure yc = triangularCriticalDepth(row.discharge, 1.0);
     const double y = yc.value_or(0.0);
-    fillCritical(check, criticalSection(yc, y * y, 2 * std::numbers::sqrt2 * y), v[5],
+    fillCritical(check, criticalSection(yc, y * y, 2 * std::numbers::sqrt2 * y), row.discharge,
                  run.constants.roughness);
     return check;
 }
@@ -149,7 +160,7 @@ FlowSection circleSection(double diameter, double depth, double discharge) {
 // the flow is read at the exact normal depth of a circle of the row's D.
 HydraulicCheck checkCircle(const RunInputs& run, const SectionQuantities& row) {
     HydraulicCheck check;
-    const double diameter = row.values[0];
+    const double diameter = row.diameter;
     const double discharge = run.designDischarge;
     const auto& c = run.constants;
     if (const auto yn = circularNormalDepth(discharge, diameter, c.slopePercent, c.roughness)) {
@@ -167,8 +178,6 @@ HydraulicCheck checkCircle(const RunInputs& run, const SectionQuantities& row) {
 } // namespace
 
 HydraulicCheck checkTrial(const RunInputs& run, const SectionQuantities& trial) noexcept {
-    if (trial.count != columnCount(run.shape))
-        return {};
     switch (run.shape) {
     case Shape::Trapezoidal:
         return checkTrapezoid(run, trial);
@@ -184,16 +193,15 @@ HydraulicCheck checkTrial(const RunInputs& run, const SectionQuantities& trial) 
 }
 
 QString regimeWord(Regime regime) {
-    switch (regime) {
-    case Regime::Subcritical:
-        return QStringLiteral("subcrítico");
-    case Regime::Critical:
-        return QStringLiteral("crítico");
-    case Regime::Supercritical:
-        return QStringLiteral("supercrítico");
-    }
-    Q_UNREACHABLE();
-    return {};
+    return QString::fromUtf8(kRegimeWords[static_cast<int>(regime)].word);
+}
+
+QString regimeText(Regime regime) {
+    const RegimeWords& words = kRegimeWords[static_cast<int>(regime)];
+    if (*words.flow == '\0')
+        return QString::fromUtf8(words.word);
+    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(words.word),
+                                         QString::fromUtf8(words.flow));
 }
 
 } // namespace vazolar::hydraulics

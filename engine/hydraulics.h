@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sections.h"
+#include "quantities.h"
 #include "sizing.h"
 
 #include <QString>
@@ -47,5 +47,9 @@ HydraulicCheck checkTrial(const RunInputs& run, const SectionQuantities& trial) 
 
 // "subcrítico", "crítico", "supercrítico".
 QString regimeWord(Regime regime);
+
+// The regime with the kind of flow it names: "subcrítico (fluvial)", "crítico",
+// "supercrítico (torrencial)".
+QString regimeText(Regime regime);
 
 } // namespace vazolar::hydraulics

@@ -18,14 +18,6 @@ double manningDischarge(const TrialConstants& c, double area, double hydraulicRa
     return div(mul(slopeRoot, mul(power(hydraulicRadius, exponent), area)), c.roughness);
 }
 
-SectionQuantities quantities(std::initializer_list<double> values, double discharge) {
-    SectionQuantities q;
-    for (double v : values)
-        q.values[q.count++] = v;
-    q.discharge = discharge;
-    return q;
-}
-
 } // namespace
 
 double sideSlopeFromAngle(double degrees) {
@@ -42,7 +34,14 @@ SectionQuantities trapezoidalTrial(const TrialConstants& c, double b) {
     const double top = add(mul(add(y, y), z), b);
     const double q = manningDischarge(c, area, radius);
     const double v = div(q, area);
-    return quantities({b, top, y, area, perimeter, radius, q, v}, q);
+    return {.bottomWidth = b,
+            .topWidth = top,
+            .depth = y,
+            .area = area,
+            .wettedPerimeter = perimeter,
+            .hydraulicRadius = radius,
+            .discharge = q,
+            .velocity = v};
 }
 
 SectionQuantities rectangularTrial(const TrialConstants& c, double width) {
@@ -52,7 +51,14 @@ SectionQuantities rectangularTrial(const TrialConstants& c, double width) {
     const double radius = div(area, perimeter);
     const double q = manningDischarge(c, area, radius);
     const double v = div(q, area);
-    return quantities({width, y, area, perimeter, radius, q, v}, q);
+    return {.bottomWidth = width,
+            .topWidth = width,
+            .depth = y,
+            .area = area,
+            .wettedPerimeter = perimeter,
+            .hydraulicRadius = radius,
+            .discharge = q,
+            .velocity = v};
 }
 
 SectionQuantities triangularTrial(const TrialConstants& c, double depth) {
@@ -62,7 +68,13 @@ SectionQuantities triangularTrial(const TrialConstants& c, double depth) {
     const double radius = div(area, perimeter);
     const double q = manningDischarge(c, area, radius);
     const double v = div(q, area);
-    return quantities({top, depth, area, perimeter, radius, q, v}, q);
+    return {.topWidth = top,
+            .depth = depth,
+            .area = area,
+            .wettedPerimeter = perimeter,
+            .hydraulicRadius = radius,
+            .discharge = q,
+            .velocity = v};
 }
 
 SectionQuantities circularSection(double slopePercent, double roughness, double discharge) {
@@ -74,7 +86,11 @@ SectionQuantities circularSection(double slopePercent, double roughness, double 
     const double area = mul(mul(d, 0.746), d);
     const double radius = mul(d, 0.286);
     const double v = div(discharge, area);
-    return quantities({d, area, radius, discharge, v}, discharge);
+    return {.diameter = d,
+            .area = area,
+            .hydraulicRadius = radius,
+            .discharge = discharge,
+            .velocity = v};
 }
 
 } // namespace vazolar

@@ -1,19 +1,8 @@
 #pragma once
 
-#include <array>
+#include "quantities.h"
 
 namespace vazolar {
-
-// The quantities of one trial, or of the circle, in the column order of the shape's table:
-//   trapezoidal  b, B, y, Am, Pm, RH, Q, V
-//   rectangular  B, y, Am, Pm, RH, Q, V
-//   triangular   B, Y, Am, Pm, RH, Q, V
-//   circular     D, Am, RH, Q, V
-struct SectionQuantities {
-    std::array<double, 8> values{};
-    int count = 0;
-    double discharge = 0.0;
-};
 
 // What stays fixed during a trial run.
 struct TrialConstants {

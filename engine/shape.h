@@ -6,6 +6,9 @@ namespace vazolar {
 // the circle directly.
 enum class Shape { Trapezoidal, Rectangular, Triangular, Circular };
 
+constexpr Shape kAllShapes[] = {Shape::Trapezoidal, Shape::Rectangular, Shape::Triangular,
+                                Shape::Circular};
+
 inline bool isTrialShape(Shape shape) {
     return shape != Shape::Circular;
 }

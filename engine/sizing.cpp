@@ -5,6 +5,7 @@
 #include "number_text.h"
 #include "row_text.h"
 #include "sections.h"
+#include "shape_description.h"
 
 namespace vazolar {
 
@@ -29,7 +30,7 @@ TrialStep trialStepOf(Shape shape) {
 
 SizingOutcome runTrials(const RunInputs& inputs, const RowSink& onRow) {
     const TrialStep step = trialStepOf(inputs.shape);
-    SectionQuantities last;
+    std::optional<SectionQuantities> last;
     double trialValue = inputs.start;
     double discharge = 0.0;
     int counter = 0;
@@ -38,23 +39,23 @@ SizingOutcome runTrials(const RunInputs& inputs, const RowSink& onRow) {
     while (!(discharge > inputs.designDischarge)) {
         last = step(inputs.constants, trialValue);
         row.resize(0);
-        appendRowText(row, inputs.shape, last);
-        onRow(row, last);
+        appendRowText(row, inputs.shape, *last);
+        onRow(row, *last);
         // A running sum, one addition per trial, as by hand.
         trialValue = checked::add(trialValue, inputs.increment);
         if (counter == kTrialLimit)
             throw SizingError(Fault::TrialLimit);
         ++counter;
-        discharge = last.discharge;
+        discharge = last->discharge;
     }
-    return {formattedQuantities(last), counter};
+    return {last, counter};
 }
 
 SizingOutcome sizeCircle(const RunInputs& inputs, const RowSink& onRow) {
     const SectionQuantities circle = circularSection(
         inputs.constants.slopePercent, inputs.constants.roughness, inputs.designDischarge);
     onRow(rowText(Shape::Circular, circle), circle);
-    return {formattedQuantities(circle), 1};
+    return {circle, 1};
 }
 
 // The field's text in a modifiable or a read-only input alike.
@@ -98,7 +99,7 @@ RunInputs convertInputs(const SizingInput& input) {
         return inputs;
     inputs.start = parseFieldNumber(input.start, Field::Start);
     inputs.increment = incrementForScroll(input.scrollValue);
-    if (input.shape == Shape::Trapezoidal)
+    if (hasField(input.shape, Field::Angle))
         inputs.constants.sideSlope =
             sideSlopeFromAngle(parseFieldNumber(input.angle, Field::Angle));
     return inputs;

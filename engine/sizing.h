@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace vazolar {
 
@@ -44,9 +45,9 @@ struct RunInputs {
 RunInputs convertInputs(const SizingInput& input);
 
 struct SizingOutcome {
-    // The last row's quantities, formatted, in column order; empty when the run stopped
-    // before the first trial (a negative design discharge).
-    QStringList lastQuantities;
+    // The last row's quantities; none when the run stopped before the first trial (a
+    // negative design discharge).
+    std::optional<SectionQuantities> last;
     int rowCount = 0;
 };
 

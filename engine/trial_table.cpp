@@ -1,44 +1,8 @@
 #include "trial_table.h"
 
+#include "shape_description.h"
+
 namespace vazolar {
-
-namespace {
-
-// Where the trial variable stands in a shape's row: b, B, Y; the circle has none.
-int trialColumn(Shape shape) {
-    return shape == Shape::Triangular ? 1 : 0;
-}
-
-} // namespace
-
-QStringList columnNames(Shape shape) {
-    switch (shape) {
-    case Shape::Trapezoidal:
-        return {"b", "B", "y", "Am", "Pm", "RH", "Q", "V"};
-    case Shape::Rectangular:
-        return {"B", "y", "Am", "Pm", "RH", "Q", "V"};
-    case Shape::Triangular:
-        return {"B", "Y", "Am", "Pm", "RH", "Q", "V"};
-    case Shape::Circular:
-        return {"D", "Am", "RH", "Q", "V"};
-    }
-    Q_UNREACHABLE();
-    return {};
-}
-
-int columnCount(Shape shape) {
-    switch (shape) {
-    case Shape::Trapezoidal:
-        return 8;
-    case Shape::Rectangular:
-    case Shape::Triangular:
-        return 7;
-    case Shape::Circular:
-        return 5;
-    }
-    Q_UNREACHABLE();
-    return 0;
-}
 
 void TrialTable::start(const RunInputs& inputs) {
     inputs_ = inputs;
@@ -54,8 +18,10 @@ void TrialTable::clear() {
     trialValues_ = {};
 }
 
+// The circle has no trial variable: its one row is worked out from the inputs alone.
 void TrialTable::append(const SectionQuantities& quantities) {
-    trialValues_.push_back(quantities.values[std::size_t(trialColumn(inputs_.shape))]);
+    const std::optional<Quantity> variable = describe(inputs_.shape).trialVariable;
+    trialValues_.push_back(variable ? quantities[*variable] : 0.0);
 }
 
 SectionQuantities TrialTable::at(int row) const {

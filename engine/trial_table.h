@@ -1,18 +1,11 @@
 #pragma once
 
-#include "sections.h"
+#include "quantities.h"
 #include "sizing.h"
-
-#include <QStringList>
 
 #include <vector>
 
 namespace vazolar {
-
-// The column names of a shape's rows, in column order ("b", "B", "y", "Am", ...), and how
-// many there are.
-QStringList columnNames(Shape shape);
-int columnCount(Shape shape);
 
 // The exact quantities of every row of a run, kept beside the row texts so that a later look
 // at a trial (the hydraulic check, a copy to a spreadsheet) starts from the numbers the row

@@ -2,7 +2,7 @@
 
 #include "engine/check_text.h"
 #include "engine/number_text.h"
-#include "shape_profile.h"
+#include "engine/shape_description.h"
 
 namespace vazolar {
 
@@ -11,30 +11,6 @@ namespace {
 using hydraulics::Figure;
 
 const QString kUndefined = QString::fromUtf8("—");
-
-struct ColumnMeaning {
-    const char* column;
-    const char* meaning;
-    const char* unit;
-};
-
-// What each column of a row stands for, by its name in the shape's heading.
-constexpr ColumnMeaning kColumnMeanings[] = {
-    {"b", "largura do fundo", "m"},   {"B", "largura na superfície", "m"},
-    {"y", "profundidade", "m"},       {"Y", "profundidade", "m"},
-    {"D", "diâmetro", "m"},           {"Am", "área molhada", "m²"},
-    {"Pm", "perímetro molhado", "m"}, {"RH", "raio hidráulico", "m"},
-    {"Q", "vazão", "m³/s"},           {"V", "velocidade média", "m/s"},
-};
-
-const ColumnMeaning& meaningOf(const QString& column) {
-    for (const ColumnMeaning& meaning : kColumnMeanings) {
-        if (column == QLatin1String(meaning.column))
-            return meaning;
-    }
-    Q_UNREACHABLE();
-    return kColumnMeanings[0];
-}
 
 SheetLine title(const char* text) {
     return {QString::fromUtf8(text), QString(), QString(), true};
@@ -47,12 +23,10 @@ SheetLine figure(const char* name, const Figure& value, const char* unit) {
 
 void addRow(std::vector<SheetLine>& lines, Shape shape, const SectionQuantities& quantities) {
     lines.push_back(title("Linha da tabela"));
-    const QStringList columns = columnNames(shape);
-    for (int i = 0; i < quantities.count; ++i) {
-        const ColumnMeaning& meaning = meaningOf(columns[i]);
-        lines.push_back(
-            {QStringLiteral("%1 (%2)").arg(columns[i], QString::fromUtf8(meaning.meaning)),
-             formatQuantity(quantities.values[std::size_t(i)]), QString::fromUtf8(meaning.unit)});
+    for (const ColumnDescription& column : describe(shape).columns) {
+        lines.push_back({QStringLiteral("%1 (%2)").arg(QString::fromLatin1(column.name),
+                                                       meaningOf(column.quantity)),
+                         formatQuantity(quantities[column.quantity]), unitOf(column.quantity)});
     }
 }
 
@@ -60,9 +34,9 @@ void addRunData(std::vector<SheetLine>& lines, const RunInputs& run) {
     lines.push_back(title("Dados"));
     lines.push_back(figure("I (declividade)", run.constants.slopePercent, "%"));
     lines.push_back(figure("n (Manning)", run.constants.roughness, ""));
-    if (run.shape == Shape::Trapezoidal)
+    if (hasField(run.shape, Field::Angle))
         lines.push_back(figure("z (talude, horizontal por vertical)", run.constants.sideSlope, ""));
-    if (run.shape == Shape::Circular)
+    if (!isTrialShape(run.shape))
         lines.push_back(figure("Q projeto", run.designDischarge, "m³/s"));
 }
 
@@ -83,7 +57,7 @@ void addCheck(std::vector<SheetLine>& lines, const hydraulics::HydraulicCheck& c
     lines.push_back(figure("Dh (profundidade hidráulica)", check.hydraulicDepth, "m"));
     lines.push_back(figure("Fr (número de Froude)", check.froude, ""));
     lines.push_back({QStringLiteral("Regime"),
-                     check.regime ? regimeText(*check.regime) : kUndefined, QString()});
+                     check.regime ? hydraulics::regimeText(*check.regime) : kUndefined, QString()});
     lines.push_back(figure("E (energia específica)", check.specificEnergy, "m"));
     lines.push_back(figure("τ0 (tensão média no fundo)", check.bedShear, "Pa"));
     lines.push_back(title("Escoamento crítico da mesma vazão"));
@@ -93,26 +67,13 @@ void addCheck(std::vector<SheetLine>& lines, const hydraulics::HydraulicCheck& c
 }
 
 QString headingOf(const TrialTable& trials, int row) {
-    const QString shape = QStringLiteral("Canal ") + profileOf(trials.inputs().shape).name;
+    const QString shape = QStringLiteral("Canal ") + shapeName(trials.inputs().shape);
     if (!isTrialShape(trials.inputs().shape))
         return shape;
     return QString::fromUtf8("%1 — tentativa %2 de %3").arg(shape).arg(row + 1).arg(trials.size());
 }
 
 } // namespace
-
-QString regimeText(hydraulics::Regime regime) {
-    switch (regime) {
-    case hydraulics::Regime::Subcritical:
-        return QString::fromUtf8("subcrítico (fluvial)");
-    case hydraulics::Regime::Critical:
-        return QString::fromUtf8("crítico");
-    case hydraulics::Regime::Supercritical:
-        return QString::fromUtf8("supercrítico (torrencial)");
-    }
-    Q_UNREACHABLE();
-    return {};
-}
 
 AnalysisSheet analysisSheet(const TrialTable& trials, int row) {
     const SectionQuantities quantities = trials.at(row);
@@ -121,7 +82,7 @@ AnalysisSheet analysisSheet(const TrialTable& trials, int row) {
     sheet.heading = headingOf(trials, row);
     addRow(sheet.lines, trials.inputs().shape, quantities);
     addRunData(sheet.lines, trials.inputs());
-    if (trials.inputs().shape == Shape::Circular)
+    if (!isTrialShape(trials.inputs().shape))
         addExactCircle(sheet.lines, check);
     addCheck(sheet.lines, check);
     sheet.constants =

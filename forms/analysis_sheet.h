@@ -27,10 +27,6 @@ struct AnalysisSheet {
 // The sheet of a trial of the table (row counted from 0).
 AnalysisSheet analysisSheet(const TrialTable& trials, int row);
 
-// The regime as the window names it: "subcrítico (fluvial)", "crítico",
-// "supercrítico (torrencial)".
-QString regimeText(hydraulics::Regime regime);
-
 // The hover text of a row: "Fr = 0,4504 — subcrítico".
 QString froudeTip(const TrialTable& trials, int row);
 

@@ -2,17 +2,8 @@
 
 namespace vazolar {
 
-namespace {
-
-std::string describeMissing(const QWidget* window, const QString& name, const char* type) {
-    return QStringLiteral("%1 has no %2 named %3")
-        .arg(window->objectName(), QString::fromLatin1(type), name)
-        .toStdString();
+void missingControl(const QWidget* window, const QString& name, const char* type) {
+    qFatal("%s has no %s named %s", qPrintable(window->objectName()), type, qPrintable(name));
 }
-
-} // namespace
-
-MissingControl::MissingControl(const QWidget* window, const QString& name, const char* type)
-    : std::logic_error(describeMissing(window, name, type)) {}
 
 } // namespace vazolar

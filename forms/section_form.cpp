@@ -1,15 +1,18 @@
 #include "section_form.h"
 
 #include "control_lookup.h"
+#include "engine/empty_fields.h"
 #include "engine/increment.h"
+#include "engine/number_text.h"
+#include "engine/shape_description.h"
 #include "engine/sizing.h"
+#include "engine/sizing_messages.h"
 #include "form_builder.h"
 #include "key_filter.h"
 #include "look.h"
 #include "roughness/roughness_panel.h"
 #include "section_layouts.h"
 #include "shape_profile.h"
-#include "sizing_messages.h"
 #include "trial_actions.h"
 #include "user_dialogs.h"
 
@@ -71,12 +74,14 @@ void SectionForm::bindControls() {
 }
 
 void SectionForm::bindDataFields() {
-    for (const FieldBinding& binding : profile_.fields) {
-        fields_.push_back({binding.field, requireControl<QLineEdit>(this, binding.control),
-                           requireMember<QLabel>(this, "Label1", captionIndexOf(binding.field))});
+    const ShapeDescription& description = describe(profile_.shape);
+    for (const FieldDescription& described : description.fields) {
+        const Field field = described.field;
+        fields_.push_back({field, requireControl<QLineEdit>(this, controlOf(profile_, field)),
+                           requireMember<QLabel>(this, "Label1", captionIndexOf(field))});
     }
-    for (const ResultLabel& result : profile_.resultLabels)
-        results_.push_back({requireControl<QLabel>(this, result.label), result.column});
+    for (const ResultLabel& result : description.resultLabels)
+        results_.push_back({requireControl<QLabel>(this, result.label), result.quantity});
     for (const MirroredField& mirror : profile_.mirrors) {
         mirrors_.push_back({requireControl<QLineEdit>(this, mirror.field),
                             requireControl<QLabel>(this, mirror.label)});
@@ -127,25 +132,17 @@ QString SectionForm::captionOf(Field field) const {
     return QString();
 }
 
-bool SectionForm::anyFieldEmpty() const {
-    for (const BoundField& bound : fields_) {
-        if (bound.edit->text().isEmpty())
-            return true;
-    }
-    return false;
-}
-
 void SectionForm::on_cmbdimensionar_clicked() {
     if (profile_.sizingClosesPanel)
         Framen->hide();
-    if (anyFieldEmpty()) {
-        dialogs_.inform(this, profile_.emptyFieldMessage);
-        return;
-    }
     SizingInput input;
     input.shape = profile_.shape;
     for (const BoundField& bound : fields_)
         fieldText(input, bound.field) = bound.edit->text();
+    if (const Outcome<> filled = requireEveryField(input); !filled) {
+        dialogs_.inform(this, filled.message());
+        return;
+    }
     if (brhincremento)
         input.scrollValue = brhincremento->value();
 
@@ -177,7 +174,8 @@ void SectionForm::on_cmbdimensionar_clicked() {
     if (lstresposta)
         ntentativas_ = outcome.rowCount;
     for (const ResultShown& result : results_)
-        result.label->setText(outcome.lastQuantities.value(result.column));
+        result.label->setText(outcome.last ? formatQuantity((*outcome.last)[result.quantity])
+                                           : QString());
     showSizedState();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/quantities.h"
 #include "engine/shape.h"
 #include "engine/sizing_error.h"
 #include "engine/trial_table.h"
@@ -59,7 +60,7 @@ private:
     // A label of the drawing that shows one quantity of the last row.
     struct ResultShown {
         QLabel* label;
-        int column;
+        Quantity quantity;
     };
     // A label of the drawing that copies a field while the user types.
     struct Mirror {
@@ -77,7 +78,6 @@ private:
     void on_cmbimprimir_clicked();
     void on_cmbtabelan_clicked();
 
-    bool anyFieldEmpty() const;
     void showSizedState();
     void selectLastReportRow();
     QStringList reportRows() const;

@@ -1,6 +1,8 @@
 #include "section_layouts.h"
 
+#include "engine/shape_description.h"
 #include "look.h"
+#include "shape_profile.h"
 
 #include <QRect>
 
@@ -73,12 +75,23 @@ void addDataGroup(std::vector<ControlSpec>& c, int left, int top, int height) {
     c.push_back(place(group, left, top, 4095, height));
 }
 
-ControlSpec captionLabel(int index, const char* text, int left, int top) {
-    ControlSpec label{.name = "Label1", .container = "framedados", .text = QString::fromUtf8(text)};
+ControlSpec captionLabel(int index, const QString& text, int left, int top) {
+    ControlSpec label{.name = "Label1", .container = "framedados", .text = text};
     label.background = kPanelGrey;
     label.alignment = Qt::AlignCenter;
     label.index = index;
     return place(label, left, top, 2535, index == 5 ? 255 : 375);
+}
+
+// The caption of a data field, as the shape's description words it.
+ControlSpec fieldCaptionLabel(Shape shape, Field field, int left, int top) {
+    for (const FieldDescription& described : describe(shape).fields) {
+        if (described.field == field)
+            return captionLabel(captionIndexOf(field), QString::fromUtf8(described.label), left,
+                                top);
+    }
+    Q_UNREACHABLE();
+    return {};
 }
 
 ControlSpec dataField(const char* name, int top) {
@@ -146,8 +159,10 @@ FigureLine dimension(int x1, int y1, int x2, int y2, int width = 1) {
 
 // --- The results area. ---
 
-ControlSpec headingLabel(const char* text, int left, int top, int width, bool centred) {
-    ControlSpec heading{.name = "lbltitulo", .text = QString::fromUtf8(text)};
+// The column heading over the rows, three blanks after its last name.
+ControlSpec headingLabel(Shape shape, const std::vector<int>& blanks, int left, int top, int width,
+                         bool centred) {
+    ControlSpec heading{.name = "lbltitulo", .text = columnHeading(shape, blanks) + "   "};
     heading.background = kPanelGrey;
     heading.foreground = QColor(0x00, 0x00, 0xFF);
     heading.bordered = true;
@@ -170,9 +185,10 @@ ControlSpec resultField(int left, int top, int width, bool trialShape) {
 }
 
 // The heading, the list under it and the hidden field in which each row is composed.
-void addTrialResults(std::vector<ControlSpec>& c, const char* heading, int left, int top, int width,
+void addTrialResults(std::vector<ControlSpec>& c, Shape shape,
+                     const std::vector<int>& headingBlanks, int left, int top, int width,
                      int resultTop) {
-    c.push_back(headingLabel(heading, left, top, width, false));
+    c.push_back(headingLabel(shape, headingBlanks, left, top, width, false));
     c.push_back(trialList(left, top + 480, width));
     c.push_back(resultField(left, resultTop, width, true));
 }
@@ -237,12 +253,12 @@ FormLayout trapezoidalLayout() {
     FormLayout l = baseLayout("VAZOLAR TRAPEZOIDAL", 13905, 9900, Shape::Trapezoidal);
     auto& c = l.controls;
     addDataGroup(c, 120, 1680, 4815);
-    c.push_back(captionLabel(0, "I (%)", 120, 600));
-    c.push_back(captionLabel(1, "ANGULO (°)", 120, 1320));
-    c.push_back(captionLabel(2, "n", 120, 2040));
-    c.push_back(captionLabel(3, "Q projeto (m³/s)", 240, 2760));
-    c.push_back(captionLabel(4, "b  inicial (m)", 120, 3480));
-    c.push_back(captionLabel(5, "Precisão do incremento", 720, 4440));
+    c.push_back(fieldCaptionLabel(Shape::Trapezoidal, Field::Slope, 120, 600));
+    c.push_back(fieldCaptionLabel(Shape::Trapezoidal, Field::Angle, 120, 1320));
+    c.push_back(fieldCaptionLabel(Shape::Trapezoidal, Field::Roughness, 120, 2040));
+    c.push_back(fieldCaptionLabel(Shape::Trapezoidal, Field::Discharge, 240, 2760));
+    c.push_back(fieldCaptionLabel(Shape::Trapezoidal, Field::Start, 120, 3480));
+    c.push_back(captionLabel(5, QString::fromUtf8("Precisão do incremento"), 720, 4440));
     c.push_back(dataField("txti", 360));
     c.push_back(dataField("txtangulo", 1080));
     c.push_back(dataField("txtn", 1800));
@@ -265,10 +281,7 @@ FormLayout trapezoidalLayout() {
     addLabelPair(c, "Label5", "Angulo", {3000, 1440, 735, 255}, "lbla", {3240, 1680, 375, 255},
                  true);
 
-    addTrialResults(c,
-                    "   b(m)         B(m)        y(m)        Am(m²)      Pm(m)      RH(m)     "
-                    "Q(m³/s)     V(m/s)   ",
-                    4920, 1680, 8775, 8520);
+    addTrialResults(c, Shape::Trapezoidal, {3, 9, 8, 8, 6, 6, 5, 5}, 4920, 1680, 8775, 8520);
     addRoughnessPanel(c, 4440, 2280);
     l.tabOrder = {"txtresposta",   "txti",           "txtangulo",    "cmbtabelan",
                   "txtn",          "txtQdesejada",   "txtb",         "cmbdimensionar",
@@ -283,11 +296,11 @@ FormLayout rectangularLayout() {
     FormLayout l = baseLayout("VAZOLAR RETANGULAR", 13875, 9870, Shape::Rectangular);
     auto& c = l.controls;
     addDataGroup(c, 120, 1800, 4215);
-    c.push_back(captionLabel(0, "I (%)", 120, 600));
-    c.push_back(captionLabel(2, "n", 120, 1320));
-    c.push_back(captionLabel(3, "Q projeto (m³/s)", 120, 1920));
-    c.push_back(captionLabel(4, "B  inicial (m)", 120, 2640));
-    c.push_back(captionLabel(5, "Precisão das Tentativas", 720, 3720));
+    c.push_back(fieldCaptionLabel(Shape::Rectangular, Field::Slope, 120, 600));
+    c.push_back(fieldCaptionLabel(Shape::Rectangular, Field::Roughness, 120, 1320));
+    c.push_back(fieldCaptionLabel(Shape::Rectangular, Field::Discharge, 120, 1920));
+    c.push_back(fieldCaptionLabel(Shape::Rectangular, Field::Start, 120, 2640));
+    c.push_back(captionLabel(5, QString::fromUtf8("Precisão das Tentativas"), 720, 3720));
     c.push_back(dataField("txti", 360));
     c.push_back(dataField("txtn", 1080));
     c.push_back(dataField("txtQdesejada", 1800));
@@ -303,10 +316,7 @@ FormLayout rectangularLayout() {
     addLabelPair(c, "Label4", "Y = ", {1320, 1560, 255, 255}, "lblY", {1680, 1560, 615, 255});
     addLabelPair(c, "Label3", "B =", {1680, 2520, 375, 255}, "lblB", {2040, 2520, 615, 255});
 
-    addTrialResults(c,
-                    "   B(m)           y(m)           Am(m²)         Pm(m)         RH(m)        "
-                    "Q(m³/s)        V(m/s)   ",
-                    4680, 1800, 8775, 8640);
+    addTrialResults(c, Shape::Rectangular, {3, 11, 11, 9, 9, 8, 8}, 4680, 1800, 8775, 8640);
     addRoughnessPanel(c, 4440, 2520);
     l.tabOrder = {"cmdretangular",  "txti",         "cmbtabelan",    "txtn",
                   "txtQdesejada",   "txtb",         "brhincremento", "cmbdimensionar",
@@ -320,11 +330,11 @@ FormLayout triangularLayout() {
     FormLayout l = baseLayout("VAZOLAR TRIANGULAR", 13905, 9900, Shape::Triangular);
     auto& c = l.controls;
     addDataGroup(c, 120, 1800, 4455);
-    c.push_back(captionLabel(0, "I (%)", 120, 600));
-    c.push_back(captionLabel(2, "n", 120, 1320));
-    c.push_back(captionLabel(3, "Q projeto (m³/s)", 240, 2160));
-    c.push_back(captionLabel(4, "Y  inicial (m)", 120, 3000));
-    c.push_back(captionLabel(5, "Precisão do incremento", 840, 4080));
+    c.push_back(fieldCaptionLabel(Shape::Triangular, Field::Slope, 120, 600));
+    c.push_back(fieldCaptionLabel(Shape::Triangular, Field::Roughness, 120, 1320));
+    c.push_back(fieldCaptionLabel(Shape::Triangular, Field::Discharge, 240, 2160));
+    c.push_back(fieldCaptionLabel(Shape::Triangular, Field::Start, 120, 3000));
+    c.push_back(captionLabel(5, QString::fromUtf8("Precisão do incremento"), 840, 4080));
     c.push_back(dataField("txti", 360));
     c.push_back(dataField("txtn", 1200));
     c.push_back(dataField("txtQdesejada", 2040));
@@ -340,10 +350,7 @@ FormLayout triangularLayout() {
     addLabelPair(c, "Label3", "B =", {1800, 480, 375, 255}, "lblB", {2160, 480, 615, 255});
     addLabelPair(c, "Label4", "Y = ", {2040, 1440, 255, 255}, "lblY", {2280, 1440, 615, 255});
 
-    addTrialResults(c,
-                    " B(m)        Y(m)        Am(m²)      Pm(m)      RH(m)     Q(m³/s)     "
-                    "V(m/s)   ",
-                    5400, 1800, 7455, 8760);
+    addTrialResults(c, Shape::Triangular, {1, 8, 8, 6, 6, 5, 5}, 5400, 1800, 7455, 8760);
     addRoughnessPanel(c, 4560, 2400);
     l.tabOrder = {"txti",        "cmbtabelan",    "txtn",           "txtQdesejada",
                   "txty",        "brhincremento", "cmbdimensionar", "cmbsalvar",
@@ -357,9 +364,9 @@ FormLayout circularLayout() {
     FormLayout l = baseLayout("VAZOLAR CIRCULAR", 13875, 9870, Shape::Circular);
     auto& c = l.controls;
     addDataGroup(c, 840, 2160, 2895);
-    c.push_back(captionLabel(0, "I (%)", 120, 600));
-    c.push_back(captionLabel(2, "n", 120, 1320));
-    c.push_back(captionLabel(3, "Q projeto (m³/s)", 240, 1920));
+    c.push_back(fieldCaptionLabel(Shape::Circular, Field::Slope, 120, 600));
+    c.push_back(fieldCaptionLabel(Shape::Circular, Field::Roughness, 120, 1320));
+    c.push_back(fieldCaptionLabel(Shape::Circular, Field::Discharge, 240, 1920));
     c.push_back(dataField("txti", 360));
     c.push_back(dataField("txtn", 1080));
     c.push_back(dataField("txtQdesejada", 1800));
@@ -377,9 +384,7 @@ FormLayout circularLayout() {
     l.figure = {dimension(960, 2040, 4270, 2040, 2)};
     addLabelPair(c, "Label3", "D = ", {2280, 1680, 255, 255}, "lbld", {2640, 1680, 735, 255});
 
-    c.push_back(headingLabel("D(m)          Am(m²)           RH(m)          Q(m³/s)          "
-                             "V(m/s)   ",
-                             6720, 2160, 6735, true));
+    c.push_back(headingLabel(Shape::Circular, {0, 10, 11, 10, 10}, 6720, 2160, 6735, true));
     c.push_back(resultField(6720, 2640, 6735, false));
     addRoughnessPanel(c, 5760, 3240);
     l.tabOrder = {"txti",          "cmbtabelan",  "txtn",          "txtQdesejada", "cmbdimensionar",

@@ -4,20 +4,10 @@ namespace vazolar {
 
 namespace {
 
-const QString kAllData = QString::fromUtf8("Informe todos os dados.");
-const QString kAllNeededData = QString::fromUtf8("Informe todos os dados necessários.");
-
 ShapeProfile trapezoidal() {
     return {.shape = Shape::Trapezoidal,
-            .name = "trapezoidal",
             .formName = "frmtrapezoidal",
-            .fields = {{Field::Slope, "txti"},
-                       {Field::Angle, "txtangulo"},
-                       {Field::Roughness, "txtn"},
-                       {Field::Discharge, "txtQdesejada"},
-                       {Field::Start, "txtb"}},
-            .emptyFieldMessage = kAllData,
-            .resultLabels = {{"lblB", 1}, {"lblY", 2}, {"lblbb", 0}},
+            .startControl = "txtb",
             .mirrors = {{"txtangulo", "lbla"}, {"txtb", "lblbb"}},
             .sizingClosesPanel = true,
             .focusOnNClosesPanel = true,
@@ -26,41 +16,23 @@ ShapeProfile trapezoidal() {
 
 ShapeProfile rectangular() {
     return {.shape = Shape::Rectangular,
-            .name = "retangular",
             .formName = "frmretangular",
-            .fields = {{Field::Slope, "txti"},
-                       {Field::Roughness, "txtn"},
-                       {Field::Discharge, "txtQdesejada"},
-                       {Field::Start, "txtb"}},
-            .emptyFieldMessage = kAllData,
-            .resultLabels = {{"lblB", 0}, {"lblY", 1}},
+            .startControl = "txtb",
             .mirrors = {{"txtb", "lblB"}},
             .saveFileName = QString::fromUtf8("Vazolar_seção_retangular")};
 }
 
 ShapeProfile triangular() {
     return {.shape = Shape::Triangular,
-            .name = "triangular",
             .formName = "frmtriangular",
-            .fields = {{Field::Slope, "txti"},
-                       {Field::Roughness, "txtn"},
-                       {Field::Discharge, "txtQdesejada"},
-                       {Field::Start, "txty"}},
-            .emptyFieldMessage = kAllNeededData,
-            .resultLabels = {{"lblY", 1}, {"lblB", 0}},
+            .startControl = "txty",
             .mirrors = {{"txty", "lblY"}},
             .saveFileName = QString::fromUtf8("Vazolar_seção_triangular")};
 }
 
 ShapeProfile circular() {
     return {.shape = Shape::Circular,
-            .name = "circular",
             .formName = "frmcircular",
-            .fields = {{Field::Slope, "txti"},
-                       {Field::Roughness, "txtn"},
-                       {Field::Discharge, "txtQdesejada"}},
-            .emptyFieldMessage = kAllNeededData,
-            .resultLabels = {{"lbld", 0}},
             .saveFileName = QString::fromUtf8("Vazolar_seção_circular")};
 }
 
@@ -69,6 +41,24 @@ ShapeProfile circular() {
 const ShapeProfile& profileOf(Shape shape) {
     static const ShapeProfile profiles[] = {trapezoidal(), rectangular(), triangular(), circular()};
     return profiles[static_cast<int>(shape)];
+}
+
+QString controlOf(const ShapeProfile& profile, Field field) {
+    switch (field) {
+    case Field::Slope:
+        return QStringLiteral("txti");
+    case Field::Angle:
+        return QStringLiteral("txtangulo");
+    case Field::Roughness:
+        return QStringLiteral("txtn");
+    case Field::Discharge:
+        return QStringLiteral("txtQdesejada");
+    case Field::Start:
+        return profile.startControl;
+    case Field::None:
+        break;
+    }
+    return QString();
 }
 
 int captionIndexOf(Field field) {

@@ -9,32 +9,18 @@
 
 namespace vazolar {
 
-// A data field of a form: which quantity it holds and the control that holds it.
-struct FieldBinding {
-    Field field;
-    QString control;
-};
-
-// A label on the section drawing that a sizing fills with one quantity of the last row.
-struct ResultLabel {
-    QString label;
-    int column; // in the row's column order
-};
-
 // A label on the drawing that copies its field's text while the user types.
 struct MirroredField {
     QString field;
     QString label;
 };
 
-// What a section form does differently from the others, as data.
+// What a section form does differently from the others, beyond the shape's own description
+// (engine/shape_description.h): its window, its controls and its dialogs.
 struct ShapeProfile {
     Shape shape = Shape::Trapezoidal;
-    QString name{}; // the shape in Portuguese, in lower case: "trapezoidal", "retangular", ...
     QString formName{};
-    std::vector<FieldBinding> fields{}; // in reading order
-    QString emptyFieldMessage{};
-    std::vector<ResultLabel> resultLabels{}; // in writing order
+    QString startControl{}; // the field of the trial variable's start value
     std::vector<MirroredField> mirrors{};
     // The trapezoidal form closes the roughness panel when the sizing starts and when its
     // n field takes the focus; the others leave the panel open.
@@ -44,6 +30,9 @@ struct ShapeProfile {
 };
 
 const ShapeProfile& profileOf(Shape shape);
+
+// The control that holds a data field on the profile's form ("txti", "txtb", ...).
+QString controlOf(const ShapeProfile& profile, Field field);
 
 // The caption label (Label1) that names a field on every form.
 int captionIndexOf(Field field);

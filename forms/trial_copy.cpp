@@ -1,18 +1,13 @@
 #include "trial_copy.h"
 
-#include "engine/number_text.h"
+#include "engine/shape_description.h"
 
 namespace vazolar {
 
 namespace {
 
 void appendRow(QString& text, const TrialTable& trials, int row) {
-    const SectionQuantities quantities = trials.at(row);
-    for (int i = 0; i < quantities.count; ++i) {
-        if (i > 0)
-            text += u'\t';
-        appendQuantity(text, quantities.values[std::size_t(i)]);
-    }
+    text += columnCells(trials.inputs().shape, trials.at(row)).join(u'\t');
     text += u'\n';
 }
 

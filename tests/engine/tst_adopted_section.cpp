@@ -7,6 +7,7 @@
 #include "engine/limit_text.h"
 #include "engine/number_text.h"
 #include "engine/sizing.h"
+#include "engine/trial_section.h"
 #include "test_registry.h"
 
 #include <QTest>
@@ -212,14 +213,10 @@ private slots:
         std::vector<SectionQuantities> rows;
         runSizing(run, [&](const QString&, const SectionQuantities& q) { rows.push_back(q); });
         for (const SectionQuantities& row : rows) {
-            const auto& v = row.values;
             const double discharge = shape == Shape::Circular ? run.designDischarge : row.discharge;
-            const std::pair<Section, double> sectionAndDepth[] = {
-                {TrapezoidSection{v[0], run.constants.sideSlope}, v[2]},
-                {RectangleSection{v[0]}, v[1]},
-                {TriangleSection{}, v[1]},
-                {CircleSection{v[0]}, *hydraulics::checkTrial(run, row).depth}};
-            const auto& [section, depth] = sectionAndDepth[int(shape)];
+            const Section section = trialSection(run, row);
+            const double depth =
+                shape == Shape::Circular ? *hydraulics::checkTrial(run, row).depth : row.depth;
             const AdoptedResult result = verified(inputsOf(section, slope, 0.015, discharge));
             QVERIFY2(relativelyNear(result.depth, depth, 1e-9),
                      qPrintable(QString::number(result.depth - depth)));
@@ -229,7 +226,7 @@ private slots:
     // The circle of the worked example (I 0,1, n 0,015, Q 0,5) flows at yn = 0,7655 m.
     void circleOfTheWorkedExample() {
         const RunInputs run{Shape::Circular, {0.1, 0.015, 0.0}, 0.5, 0.0, 0.0};
-        const double diameter = trialQuantities(run, 0.0).values[0];
+        const double diameter = trialQuantities(run, 0.0).diameter;
         const AdoptedResult result = verified(inputsOf(CircleSection{diameter}, 0.1, 0.015, 0.5));
         QCOMPARE(formatQuantity(result.depth), QString("0,7655"));
     }

@@ -1,5 +1,4 @@
 #include "engine/number_text.h"
-#include "engine/row_text.h"
 #include "engine/sections.h"
 #include "sizing_helpers.h"
 #include "test_registry.h"
@@ -29,8 +28,8 @@ private slots:
         const TrialConstants constants{0.1, 0.015, sideSlopeFromAngle(0.0)};
         QCOMPARE(constants.sideSlope, 0.0);
         const SectionQuantities q = trapezoidalTrial(constants, 0.8);
-        QCOMPARE(q.values[1], 0.8); // B = b
-        QCOMPARE(q.values[2], 0.4); // y = b / 2
+        QCOMPARE(q.topWidth, 0.8); // B = b
+        QCOMPARE(q.depth, 0.4);    // y = b / 2
     }
 
     void fortyFiveDegreesFallsJustShortOfOne() {
@@ -39,7 +38,7 @@ private slots:
         QVERIFY(z < 1.0);
         QVERIFY(z > 1.0 - 1e-13);
         const SectionQuantities q = trapezoidalTrial({0.1, 0.015, z}, 1.0);
-        QCOMPARE(formatQuantity(q.values[2]), QString("1,2071"));
+        QCOMPARE(formatQuantity(q.depth), QString("1,2071"));
     }
 
     void rectangleAndTriangleKeepTheirProportions() {
@@ -68,21 +67,7 @@ private slots:
     void doublingTheDischargeScalesTheDiameter() {
         const SectionQuantities one = circularSection(0.1, 0.015, 0.5);
         const SectionQuantities two = circularSection(0.1, 0.015, 1.0);
-        QVERIFY(std::fabs(two.values[0] / one.values[0] - std::pow(2.0, 0.375)) < 1e-12);
-    }
-
-    void rowsUseTheirShapesSpacing() {
-        SectionQuantities q;
-        q.count = 2;
-        q.values = {1.0, 2.0};
-        QCOMPARE(rowText(Shape::Trapezoidal, q), QString("1,0000      2,0000"));
-        QCOMPARE(rowText(Shape::Triangular, q), QString("1,0000      2,0000"));
-        QCOMPARE(rowText(Shape::Rectangular, q), QString("1,0000         2,0000"));
-        q.count = 5;
-        q.values = {1.0, 2.0, 3.0, 4.0, 5.0};
-        QCOMPARE(rowText(Shape::Circular, q),
-                 QString("   1,0000           2,0000            3,0000           4,0000"
-                         "           5,0000"));
+        QVERIFY(std::fabs(two.diameter / one.diameter - std::pow(2.0, 0.375)) < 1e-12);
     }
 };
 

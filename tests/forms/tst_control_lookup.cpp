@@ -8,6 +8,9 @@
 
 #include <functional>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace vazolar;
 
 // Looks a control up in a built window.
@@ -27,20 +30,45 @@ FormLayout smallLayout() {
     return layout;
 }
 
-// What a lookup or a build reports: the message of the MissingControl it throws, or an empty
-// text when it throws nothing.
-QString failureOf(const std::function<void()>& action) {
-    try {
+// The write end of the pipe on which a child process sends its fatal message.
+int fatalPipe = -1;
+
+void sendFatalMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg)
+        return;
+    const QByteArray text = message.toUtf8();
+    [[maybe_unused]] const auto written = write(fatalPipe, text.constData(), text.size());
+    _exit(0);
+}
+
+// What a lookup or a build stops the program with: the text of its qFatal, or an empty text
+// when it carries on. The action runs in a child process, which the fatal message ends.
+QString fatalMessageOf(const std::function<void()>& action) {
+    int ends[2];
+    if (pipe(ends) != 0)
+        return QStringLiteral("no pipe");
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ends[0]);
+        fatalPipe = ends[1];
+        qInstallMessageHandler(sendFatalMessage);
         action();
-    } catch (const MissingControl& missing) {
-        return QString::fromStdString(missing.what());
+        _exit(1);
     }
-    return QString();
+    close(ends[1]);
+    QByteArray received;
+    char buffer[256];
+    for (ssize_t n; (n = read(ends[0], buffer, sizeof buffer)) > 0;)
+        received.append(buffer, n);
+    close(ends[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return QString::fromUtf8(received);
 }
 
 } // namespace
 
-// A control the code needs and the layout lacks is reported at once, by name.
+// A control the code needs and the layout lacks stops the program at once, naming it.
 class ControlLookupTest : public QObject {
     Q_OBJECT
 
@@ -71,7 +99,7 @@ private slots:
         QWidget window;
         window.setObjectName("frmteste");
         buildLayout(&window, smallLayout());
-        QCOMPARE(failureOf([&] { lookup(&window); }), message);
+        QCOMPARE(fatalMessageOf([&] { lookup(&window); }), message);
     }
 
     void aLayoutNamingAControlItLacksDoesNotBuild_data() {
@@ -90,7 +118,7 @@ private slots:
             layout.controls.push_back({.name = "lblB", .container = "Frame1", .text = "?"});
         QWidget window;
         window.setObjectName("frmteste");
-        QCOMPARE(failureOf([&] { buildLayout(&window, layout); }), message);
+        QCOMPARE(fatalMessageOf([&] { buildLayout(&window, layout); }), message);
     }
 };
 

@@ -42,13 +42,7 @@ class FormReportsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void examples_data() {
-        QTest::addColumn<QString>("name");
-        for (const ExampleCase& example : loadExamples())
-            QTest::newRow(qPrintable(example.name)) << example.name;
-    }
-
-    void savesTheWorkedCases_data() { examples_data(); }
+    void savesTheWorkedCases_data() { addExampleRows(); }
     void savesTheWorkedCases() {
         QFETCH(QString, name);
         const ExampleCase example = loadExample(name);
@@ -179,7 +173,7 @@ private slots:
         QCOMPARE(disk.names(), QStringList{file});
     }
 
-    void printsTheWorkedCases_data() { examples_data(); }
+    void printsTheWorkedCases_data() { addExampleRows(); }
     void printsTheWorkedCases() {
         QFETCH(QString, name);
         const QString pdftotext = QStandardPaths::findExecutable("pdftotext");

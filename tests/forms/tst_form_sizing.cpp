@@ -33,11 +33,7 @@ class FormSizingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void sizesTheWorkedCases_data() {
-        QTest::addColumn<QString>("name");
-        for (const ExampleCase& example : loadExamples())
-            QTest::newRow(qPrintable(example.name)) << example.name;
-    }
+    void sizesTheWorkedCases_data() { addExampleRows(); }
     void sizesTheWorkedCases() {
         QFETCH(QString, name);
         const ExampleCase example = loadExample(name);

@@ -68,7 +68,8 @@ private slots:
         QTest::addColumn<QString>("group");
         for (Shape shape : kAllShapes) {
             for (const char* group : {"framedados", "Frame1", "Framen"})
-                QTest::addRow("%s %s", shapeName(shape), group) << shape << QString(group);
+                QTest::addRow("%s %s", qPrintable(shapeName(shape)), group)
+                    << shape << QString(group);
         }
     }
     void insideOfEveryGroup() {

@@ -24,21 +24,15 @@ class ReportExamplesTest : public QObject {
                 example.rows};
     }
 
-    static void addExamples() {
-        QTest::addColumn<QString>("name");
-        for (const ExampleCase& example : testing::loadExamples())
-            QTest::newRow(qPrintable(example.name)) << example.name;
-    }
-
 private slots:
-    void savedFileMatches_data() { addExamples(); }
+    void savedFileMatches_data() { testing::addExampleRows(); }
     void savedFileMatches() {
         QFETCH(QString, name);
         const ExampleCase example = testing::loadExample(name);
         QCOMPARE(encodeReport(savedReportLines(dataOf(example))), example.savedReport);
     }
 
-    void printedLinesMatch_data() { addExamples(); }
+    void printedLinesMatch_data() { testing::addExampleRows(); }
     void printedLinesMatch() {
         QFETCH(QString, name);
         const ExampleCase example = testing::loadExample(name);

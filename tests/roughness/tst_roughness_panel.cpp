@@ -169,7 +169,8 @@ private slots:
         for (Shape shape : kAllShapes)
             for (int m = 0; m < roughness::kMaterialCount; ++m)
                 for (int c = 0; c < roughness::kConditionCount; ++c)
-                    QTest::addRow("%s %d %d", shapeName(shape), m, c) << shape << m << c;
+                    QTest::addRow("%s %d %d", qPrintable(shapeName(shape)), m, c)
+                        << shape << m << c;
     }
     void everyCellThroughThePanel() {
         QFETCH(Shape, shape);

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -19,15 +20,13 @@ QByteArray readAll(const QString& path) {
     return file.readAll();
 }
 
+// The cases name the shapes in English.
 Shape shapeNamed(const QString& name) {
-    if (name == "trapezoidal")
-        return Shape::Trapezoidal;
-    if (name == "rectangular")
-        return Shape::Rectangular;
-    if (name == "triangular")
-        return Shape::Triangular;
-    if (name == "circular")
-        return Shape::Circular;
+    static const char* const names[] = {"trapezoidal", "rectangular", "triangular", "circular"};
+    for (Shape shape : kAllShapes) {
+        if (name == QLatin1String(names[static_cast<int>(shape)]))
+            return shape;
+    }
     throw std::runtime_error("unknown shape " + name.toStdString());
 }
 
@@ -71,6 +70,12 @@ std::vector<ExampleCase> loadExamples() {
     for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
         examples.push_back(loadExample(name));
     return examples;
+}
+
+void addExampleRows() {
+    QTest::addColumn<QString>("name");
+    for (const ExampleCase& example : loadExamples())
+        QTest::newRow(qPrintable(example.name)) << example.name;
 }
 
 } // namespace vazolar::testing

@@ -28,4 +28,7 @@ struct ExampleCase {
 std::vector<ExampleCase> loadExamples();
 ExampleCase loadExample(const QString& name);
 
+// A data column "name" with one row per worked case, for a test that loads its case by name.
+void addExampleRows();
+
 } // namespace vazolar::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/shape.h"
+#include "engine/shape_description.h"
 
 #include <QTest>
 
@@ -8,19 +9,11 @@ Q_DECLARE_METATYPE(vazolar::Shape)
 
 namespace vazolar::testing {
 
-constexpr Shape kAllShapes[] = {Shape::Trapezoidal, Shape::Rectangular, Shape::Triangular,
-                                Shape::Circular};
-
-inline const char* shapeName(Shape shape) {
-    static const char* names[] = {"trapezoidal", "rectangular", "triangular", "circular"};
-    return names[static_cast<int>(shape)];
-}
-
-// A data column "shape" with one row per shape.
+// A data column "shape" with one row per shape, named as the program names it.
 inline void addShapeRows() {
     QTest::addColumn<Shape>("shape");
     for (Shape shape : kAllShapes)
-        QTest::newRow(shapeName(shape)) << shape;
+        QTest::newRow(qPrintable(shapeName(shape))) << shape;
 }
 
 } // namespace vazolar::testing

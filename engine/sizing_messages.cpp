@@ -1,6 +1,7 @@
 #include "sizing_messages.h"
 
-#include "engine/sizing.h"
+#include "shape_description.h"
+#include "sizing.h"
 
 namespace vazolar {
 
@@ -53,6 +54,10 @@ QString sizingFaultMessage(const SizingError& error, const QString& fieldCaption
     if (error.field() != Field::None)
         return fieldMessage(error, fieldCaption);
     return arithmeticMessage(error.fault());
+}
+
+QString sizingFaultMessage(Shape shape, const SizingError& error) {
+    return sizingFaultMessage(error, fieldCaption(shape, error.field()));
 }
 
 } // namespace vazolar

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/sizing_error.h"
+#include "shape.h"
+#include "sizing_error.h"
 
 #include <QString>
 
@@ -9,5 +10,8 @@ namespace vazolar {
 // What the user reads when a sizing is abandoned: what went wrong and what to check. A field
 // is named by its caption on the form (fieldCaption), such as "n" or "I (%)".
 QString sizingFaultMessage(const SizingError& error, const QString& fieldCaption);
+
+// The same, naming the field by its caption on the shape's form.
+QString sizingFaultMessage(Shape shape, const SizingError& error);
 
 } // namespace vazolar

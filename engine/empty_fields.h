@@ -1,0 +1,12 @@
+#pragma once
+
+#include "outcome.h"
+#include "sizing.h"
+
+namespace vazolar {
+
+// A channel is sized only when every field its shape reads holds text; otherwise the failure
+// carries the shape's message ("Informe todos os dados.").
+Outcome<> requireEveryField(const SizingInput& input);
+
+} // namespace vazolar
