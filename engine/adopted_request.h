@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace vazolar {
 
 // An adopted section as typed: every number is a text in the form's notation (decimal comma).
@@ -29,6 +31,15 @@ struct AdoptedRequest {
     QString maxFroude{};     // frmax
     QString maxDepthRatio{}; // ymaxd, circle only
 };
+
+// The dimension a shape's section is adopted by: its option and CSV column ("b", "B", "D"),
+// its caption ("b (m)") and the request's text of it. The triangle has none: its sides are 1:1.
+struct AdoptedDimension {
+    const char* name;
+    const char* caption;
+    QString AdoptedRequest::*text;
+};
+std::optional<AdoptedDimension> adoptedDimension(Shape shape);
 
 // The numbers of the request, read in the order above; the first text that cannot be used
 // gives the message, naming its field.
