@@ -2,6 +2,7 @@
 
 #include "adopted_section.h"
 #include "outcome.h"
+#include "quantities.h"
 #include "shape.h"
 
 #include <QString>
@@ -38,6 +39,7 @@ struct AdoptedDimension {
     const char* name;
     const char* caption;
     QString AdoptedRequest::*text;
+    Quantity trialQuantity; // the column of a sized trial that holds it
 };
 std::optional<AdoptedDimension> adoptedDimension(Shape shape);
 
