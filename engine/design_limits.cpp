@@ -21,20 +21,30 @@ bool isUpperLimit(DesignLimit limit) {
     return limit != DesignLimit::MinVelocity;
 }
 
+hydraulics::Figure limitedValue(DesignLimit limit, const hydraulics::HydraulicCheck& flow) {
+    switch (limit) {
+    case DesignLimit::MaxVelocity:
+    case DesignLimit::MinVelocity:
+        return flow.velocity;
+    case DesignLimit::MaxFroude:
+        return flow.froude;
+    case DesignLimit::MaxDepthRatio:
+        break;
+    }
+    return flow.depthRatio;
+}
+
 std::vector<LimitCheck> checkDesignLimits(const DesignLimits& limits,
                                           const hydraulics::HydraulicCheck& flow) {
-    const struct {
-        DesignLimit limit;
-        std::optional<double> bound;
-        hydraulics::Figure value;
-    } candidates[] = {{DesignLimit::MaxVelocity, limits.maxVelocity, flow.velocity},
-                      {DesignLimit::MinVelocity, limits.minVelocity, flow.velocity},
-                      {DesignLimit::MaxFroude, limits.maxFroude, flow.froude},
-                      {DesignLimit::MaxDepthRatio, limits.maxDepthRatio, flow.depthRatio}};
+    const std::pair<DesignLimit, std::optional<double>> bounds[] = {
+        {DesignLimit::MaxVelocity, limits.maxVelocity},
+        {DesignLimit::MinVelocity, limits.minVelocity},
+        {DesignLimit::MaxFroude, limits.maxFroude},
+        {DesignLimit::MaxDepthRatio, limits.maxDepthRatio}};
     std::vector<LimitCheck> checks;
-    for (const auto& candidate : candidates) {
-        if (candidate.bound)
-            checks.push_back(checkOne(candidate.limit, *candidate.bound, candidate.value));
+    for (const auto& [limit, bound] : bounds) {
+        if (bound)
+            checks.push_back(checkOne(limit, *bound, limitedValue(limit, flow)));
     }
     return checks;
 }

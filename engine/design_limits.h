@@ -35,6 +35,9 @@ struct LimitCheck {
     bool passes = false;
 };
 
+// What the flow has of the quantity a limit bounds: V, Fr or y/D.
+hydraulics::Figure limitedValue(DesignLimit limit, const hydraulics::HydraulicCheck& flow);
+
 // One check per limit set, in the order of DesignLimit.
 std::vector<LimitCheck> checkDesignLimits(const DesignLimits& limits,
                                           const hydraulics::HydraulicCheck& flow);

@@ -43,6 +43,10 @@ QString withUnit(const QString& number, const char* unit) {
 
 } // namespace
 
+QString limitUnit(DesignLimit limit) {
+    return QString::fromUtf8(wordsOf(limit).unit);
+}
+
 QString limitName(DesignLimit limit) {
     return QString::fromLatin1(wordsOf(limit).name);
 }

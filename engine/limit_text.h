@@ -12,6 +12,9 @@ namespace vazolar {
 // "vmax", "vmin", "frmax", "ymaxd": the option and the CSV column.
 QString limitName(DesignLimit limit);
 
+// The unit of the quantity a limit bounds: "m/s", or empty.
+QString limitUnit(DesignLimit limit);
+
 // "V ≤ vmax" as the limit asks; "V > vmax" as it fails.
 QString limitComparison(DesignLimit limit, bool holds);
 

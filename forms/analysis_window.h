@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis_sheet.h"
+#include "reports/analysis_sheet.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 #include "trial_actions.h"
 
 #include "adopted_window.h"
-#include "analysis_sheet.h"
 #include "analysis_window.h"
 #include "engine/trial_adoption.h"
 #include "engine/trial_table.h"
+#include "reports/analysis_sheet.h"
 #include "trial_copy.h"
 
 #include <QClipboard>

@@ -1,0 +1,299 @@
+#include "memo_content.h"
+
+#include "engine/adopted_text.h"
+#include "engine/hydraulics.h"
+#include "engine/increment.h"
+#include "engine/limit_text.h"
+#include "engine/number_text.h"
+#include "engine/shape_description.h"
+
+namespace vazolar::reports {
+
+namespace {
+
+// How each shape's section follows from its trial variable, as the sizing computes it.
+struct ShapeMethod {
+    Shape shape;
+    const char* relations;
+};
+
+constexpr ShapeMethod kShapeMethods[] = {
+    {Shape::Trapezoidal, "z = tg(ângulo do talude)\n"
+                         "y = b / (2 · (√(1 + z²) − z))\n"
+                         "B = b + 2 · z · y\n"
+                         "Am = (b + z · y) · y\n"
+                         "Pm = b + 2 · y · √(1 + z²)\n"
+                         "RH = Am / Pm"},
+    {Shape::Rectangular, "y = B / 2\n"
+                         "Am = B · y\n"
+                         "Pm = B + 2 · y\n"
+                         "RH = Am / Pm"},
+    {Shape::Triangular, "B = 2 · Y (taludes 1:1)\n"
+                        "Am = Y²\n"
+                        "Pm = 2 · √2 · Y\n"
+                        "RH = Am / Pm"},
+    {Shape::Circular, "D = (n · Qd / (0,324 · √(I/100)))^(3/8)\n"
+                      "Am = 0,746 · D²\n"
+                      "RH = 0,286 · D\n"
+                      "V = Qd / Am"},
+};
+
+const char* relationsOf(Shape shape) {
+    for (const ShapeMethod& method : kShapeMethods) {
+        if (method.shape == shape)
+            return method.relations;
+    }
+    return "";
+}
+
+class Blocks {
+public:
+    void add(BlockKind kind, const QString& text) { list.append({kind, text}); }
+    void heading(const QString& text) { add(BlockKind::Heading, text); }
+    void paragraph(const QString& text) { add(BlockKind::Paragraph, text); }
+    void formulas(const QString& text) {
+        for (const QString& line : text.split(u'\n'))
+            add(BlockKind::Formula, line);
+    }
+    void table(const QList<QStringList>& cells) {
+        list.append({BlockKind::Table, QString(), cells});
+    }
+    void rows(const QStringList& lines) { list.append({BlockKind::Rows, QString(), {}, lines}); }
+    void figure(MemoFigure figure, const char* caption) {
+        list.append({BlockKind::Figure, QString::fromUtf8(caption), {}, {}, figure});
+    }
+    QList<MemoBlock> list;
+};
+
+QStringList row(const char* name, const QString& value, const char* unit) {
+    return {QString::fromUtf8(name), value, QString::fromUtf8(unit)};
+}
+
+void addIdentity(Blocks& blocks, const MemoInput& input) {
+    blocks.add(BlockKind::Title, memoTitle(input));
+    const std::pair<const char*, QString> lines[] = {
+        {"Obra", input.identity.work},
+        {"Trecho", input.identity.stretch},
+        {"Responsável técnico", input.identity.engineer}};
+    for (const auto& [name, text] : lines) {
+        if (!text.trimmed().isEmpty())
+            blocks.add(BlockKind::Line,
+                       QString::fromUtf8("%1: %2").arg(QString::fromUtf8(name), text.trimmed()));
+    }
+    blocks.add(BlockKind::Line, QStringLiteral("Data: %1").arg(input.date.toString("dd/MM/yyyy")));
+    blocks.add(BlockKind::Line, QStringLiteral("VAZOLAR %1").arg(input.version));
+}
+
+void addData(Blocks& blocks, const MemoInput& input) {
+    blocks.heading(QStringLiteral("1. Dados"));
+    QList<QStringList> cells{row("Grandeza", "Valor", "Unidade")};
+    const Shape shape = input.adopted.shape;
+    if (input.sizing) {
+        const SizingInput& texts = input.sizing->texts;
+        cells << row("I (declividade do fundo)", texts.slope, "%");
+        if (hasField(shape, Field::Angle))
+            cells << row("Ângulo do talude", texts.angle, "°");
+        cells << row("n (coeficiente de Manning)", texts.roughness, "")
+              << row("Qd (vazão de projeto)", texts.discharge, "m³/s");
+        if (isTrialShape(shape)) {
+            cells << QStringList{QString::fromUtf8("%1 inicial").arg(trialVariableName(shape)),
+                                 texts.start, QStringLiteral("m")}
+                  << row("Incremento das tentativas", incrementText(texts.scrollValue), "m");
+        }
+    } else {
+        const AdoptedRequest& section = input.adopted;
+        cells << row("I (declividade do fundo)", section.slope, "%");
+        if (hasField(shape, Field::Angle))
+            cells << row("Ângulo do talude", section.angle, "°");
+        cells << row("n (coeficiente de Manning)", section.roughness, "");
+        if (section.depth.isEmpty())
+            cells << row("Qd (vazão de projeto)", section.discharge, "m³/s");
+        else
+            cells << row("y (profundidade dada)", section.depth, "m");
+    }
+    cells << row("g (aceleração da gravidade)", formatQuantity(hydraulics::kGravity), "m/s²")
+          << row("γ (peso específico da água)", formatQuantity(hydraulics::kWaterWeight), "N/m³");
+    blocks.table(cells);
+}
+
+QString freeboardRuleText(const AdoptedResult& result) {
+    const Freeboard& freeboard = result.inputs.freeboard;
+    switch (freeboard.rule) {
+    case FreeboardRule::Height:
+        return QString::fromUtf8("F = %1 m, dada").arg(formatQuantity(freeboard.value));
+    case FreeboardRule::DepthShare:
+        return QString::fromUtf8("F = %1 % de y").arg(formatQuantity(100 * freeboard.value));
+    case FreeboardRule::BankHeight:
+        return QString::fromUtf8("H = %1 m, dada; F = H − y").arg(formatQuantity(freeboard.value));
+    case FreeboardRule::Usbr:
+        break;
+    }
+    return QString::fromUtf8("F = √(C · y), F e y em metros; C = 0,46 para Q ≤ 0,57 m³/s e 0,76 "
+                             "para Q ≥ 85 m³/s, "
+                             "linear em log10 Q entre esses valores (faixa do U.S. Bureau of "
+                             "Reclamation, em Chow, "
+                             "1959; a interpolação é do VAZOLAR); aqui C = %1")
+        .arg(formatQuantity(usbrCoefficient(result.discharge)));
+}
+
+void addMethod(Blocks& blocks, const MemoInput& input) {
+    const Shape shape = input.adopted.shape;
+    blocks.heading(QString::fromUtf8("2. Método"));
+    blocks.paragraph(QString::fromUtf8("Fórmula de Manning, com I em %:"));
+    blocks.formulas(QString::fromUtf8("Q = Am · RH^(2/3) · √(I/100) / n"));
+    if (input.sizing) {
+        blocks.paragraph(QString::fromUtf8("Seção econômica do canal %1, como o "
+                                           "dimensionamento a aplica:")
+                             .arg(shapeName(shape)));
+        blocks.formulas(QString::fromUtf8(relationsOf(shape)));
+        if (isTrialShape(shape))
+            blocks.paragraph(
+                QString::fromUtf8("Tentativas: %1 começa no valor inicial e cresce do incremento "
+                                  "a cada tentativa; em cada uma calculam-se a seção e a vazão Q. "
+                                  "O dimensionamento termina na primeira tentativa em que "
+                                  "Q > Qd (no máximo 32767 tentativas).")
+                    .arg(trialVariableName(shape)));
+        else
+            blocks.paragraph(QString::fromUtf8(
+                "O diâmetro é calculado diretamente, sem tentativas, pelas proporções acima."));
+    }
+    blocks.paragraph(QString::fromUtf8("Verificação hidráulica (g e γ nos dados):"));
+    blocks.formulas(QString::fromUtf8(
+        "yn: profundidade em que a fórmula de Manning conduz a vazão na seção adotada\n"
+        "Fr = V / √(g · Dh), com Dh = A / T\n"
+        "E = y + V² / (2 · g)\n"
+        "τ0 = γ · RH · I / 100\n"
+        "τmáx = γ · y · I / 100 (tensão de projeto no ponto mais fundo, FHWA HEC-15)\n"
+        "yc: Q² · T = g · A³ (Fr = 1); Vc = Q / Ac\n"
+        "Ic: declividade em que a profundidade normal é yc"));
+    if (input.result.bank) {
+        blocks.paragraph(QString::fromUtf8("Borda livre F e altura do canal H = y + F:"));
+        blocks.formulas(freeboardRuleText(input.result));
+    }
+}
+
+// The rows as listed, or the first and last of a long run with a note in between.
+QStringList bodyRows(const MemoSizing& sizing) {
+    const QStringList& rows = sizing.rows;
+    QStringList lines{sizing.heading};
+    if (rows.size() <= kMemoRowsInFull)
+        return lines + rows;
+    lines << rows.mid(0, kMemoRowsAtEachEnd);
+    lines << QString::fromUtf8("… %1 tentativas omitidas; tabela completa no Anexo A")
+                 .arg(rows.size() - 2 * kMemoRowsAtEachEnd);
+    lines << rows.mid(rows.size() - kMemoRowsAtEachEnd);
+    return lines;
+}
+
+void addTrials(Blocks& blocks, const MemoSizing& sizing) {
+    blocks.heading(QStringLiteral("3. Tabela de tentativas"));
+    blocks.rows(bodyRows(sizing));
+    blocks.heading(QString::fromUtf8("4. Análise hidráulica da seção dimensionada"));
+    blocks.paragraph(sizing.check.heading);
+    QList<QStringList> cells{row("Grandeza", "Valor", "Unidade")};
+    for (const SheetLine& line : sizing.check.lines)
+        cells << (line.isTitle ? QStringList{line.name}
+                               : QStringList{line.name, line.value, line.unit});
+    blocks.table(cells);
+}
+
+bool isCheckRow(const ResultRow& resultRow) {
+    for (const DesignLimit limit : kDesignLimits) {
+        if (resultRow.label == limitComparison(limit, true))
+            return true;
+    }
+    return false;
+}
+
+void addAdopted(Blocks& blocks, const MemoInput& input, int number) {
+    blocks.heading(QString::fromUtf8("%1. Seção adotada").arg(number));
+    QList<QStringList> cells{row("Grandeza", "Valor", "Unidade")};
+    for (const ResultRow& resultRow : adoptedResultRows(input.result)) {
+        if (!isCheckRow(resultRow))
+            cells << QStringList{resultRow.label, resultRow.value, resultRow.unit};
+    }
+    if (input.result.bank)
+        cells << QStringList{QString::fromUtf8("Regra da borda livre"),
+                             freeboardRuleText(input.result).section(u';', 0, 0), QString()};
+    blocks.table(cells);
+}
+
+QString withUnit(const QString& number, const QString& unit) {
+    return unit.isEmpty() ? number : number + u' ' + unit;
+}
+
+void addChecks(Blocks& blocks, const AdoptedResult& result, int number) {
+    blocks.heading(QString::fromUtf8("%1. Verificações").arg(number));
+    QList<QStringList> cells{QStringList{QString::fromUtf8("Critério"), QStringLiteral("Limite"),
+                                         QStringLiteral("Valor"), QStringLiteral("Resultado")}};
+    for (const DesignLimit limit : kDesignLimits) {
+        if (!limitApplies(limit, result.inputs.section))
+            continue;
+        const hydraulics::Figure value = limitedValue(limit, result.flow);
+        const QString unit = limitUnit(limit);
+        QStringList line{limitComparison(limit, true), QString::fromUtf8("não definido"),
+                         withUnit(value ? formatQuantity(*value) : QString::fromUtf8("—"), unit),
+                         QString::fromUtf8("—")};
+        for (const LimitCheck& check : result.checks) {
+            if (check.limit == limit) {
+                line[1] = withUnit(formatQuantity(check.bound), unit);
+                line[3] = QString::fromUtf8(check.passes ? "atende" : "não atende");
+            }
+        }
+        cells << line;
+    }
+    blocks.table(cells);
+}
+
+void addFigures(Blocks& blocks, int number) {
+    blocks.heading(QString::fromUtf8("%1. Figuras").arg(number));
+    blocks.figure(MemoFigure::Section, "Figura 1 — Seção adotada, em escala");
+    blocks.figure(MemoFigure::RatingCurve, "Figura 2 — Curva-chave da seção adotada");
+    blocks.figure(MemoFigure::EnergyCurve, "Figura 3 — Energia específica da vazão");
+}
+
+void addReferences(Blocks& blocks, int number) {
+    blocks.heading(QString::fromUtf8("%1. Referências").arg(number));
+    blocks.paragraph(QString::fromUtf8(
+        "MANNING, R. On the flow of water in open channels and pipes. Transactions of the "
+        "Institution of Civil Engineers of Ireland, v. 20, p. 161–207, 1891."));
+    blocks.paragraph(QString::fromUtf8(
+        "CHOW, V. T. Open-Channel Hydraulics. New York: McGraw-Hill, 1959. (Escoamento crítico; "
+        "faixa da borda livre do U.S. Bureau of Reclamation.)"));
+    blocks.paragraph(QString::fromUtf8(
+        "FHWA. Design of Roadside Channels with Flexible Linings. Hydraulic Engineering "
+        "Circular No. 15 (HEC-15), 3. ed. Washington: Federal Highway Administration, 2005. "
+        "(Tensão de projeto τ = γ · d · S0.)"));
+}
+
+} // namespace
+
+QString memoTitle(const MemoInput& input) {
+    return QString::fromUtf8("Memória de cálculo — %1 de canal %2")
+        .arg(QString::fromUtf8(input.sizing ? "dimensionamento" : "verificação"),
+             shapeName(input.adopted.shape));
+}
+
+QList<MemoBlock> memoBlocks(const MemoInput& input) {
+    Blocks blocks;
+    addIdentity(blocks, input);
+    addData(blocks, input);
+    addMethod(blocks, input);
+    int number = 3;
+    if (input.sizing) {
+        addTrials(blocks, *input.sizing);
+        number = 5;
+    }
+    addAdopted(blocks, input, number++);
+    addChecks(blocks, input.result, number++);
+    addFigures(blocks, number++);
+    addReferences(blocks, number);
+    if (input.sizing && input.sizing->rows.size() > kMemoRowsInFull) {
+        blocks.add(BlockKind::NewPage, QString());
+        blocks.heading(QString::fromUtf8("Anexo A — Tabela completa de tentativas"));
+        blocks.rows(QStringList{input.sizing->heading} + input.sizing->rows);
+    }
+    return blocks.list;
+}
+
+} // namespace vazolar::reports

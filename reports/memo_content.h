@@ -1,0 +1,76 @@
+#pragma once
+
+#include "analysis_sheet.h"
+#include "engine/adopted_request.h"
+#include "engine/adopted_section.h"
+#include "engine/sizing.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the calculation memo says, in order, as blocks of text, tables and figures: the same
+// for the window and the command line. No painting here.
+namespace vazolar::reports {
+
+// Who and what the memo is for; each may be empty.
+struct MemoIdentity {
+    QString work;     // Obra
+    QString stretch;  // Trecho
+    QString engineer; // Responsável técnico (nome e CREA)
+};
+
+// The sizing the memo documents, as the form or `dimensionar` had it.
+struct MemoSizing {
+    SizingInput texts;   // the fields as typed, and the step
+    QString heading;     // the column heading of the trial table
+    QStringList rows;    // every trial row, as listed
+    AnalysisSheet check; // the hydraulic check of the last trial
+};
+
+struct MemoInput {
+    MemoIdentity identity;
+    QDate date;
+    QString version;                  // "1.0.0"
+    std::optional<MemoSizing> sizing; // none: the memo of a verification alone
+    AdoptedRequest adopted;           // the adopted section as typed
+    AdoptedResult result;             // and how it flows
+};
+
+enum class BlockKind {
+    Title,     // the memo's title
+    Line,      // a line of the heading
+    Heading,   // "1. Dados"
+    Paragraph, // text that wraps
+    Formula,   // one formula a line, indented
+    Table,     // cells; the first row is the header
+    Rows,      // trial rows, one a line, exactly as listed; the first is the column heading
+    Figure,    // one of the three pictures, with its caption as text
+    NewPage,
+};
+
+enum class MemoFigure { Section, RatingCurve, EnergyCurve };
+
+struct MemoBlock {
+    BlockKind kind = BlockKind::Paragraph;
+    QString text;
+    QList<QStringList> cells{}; // Table
+    QStringList lines{};        // Rows
+    MemoFigure figure = MemoFigure::Section;
+};
+
+// A longer trial table shows its first and last rows only in the body, and all of them in
+// Anexo A.
+constexpr int kMemoRowsInFull = 60;
+constexpr int kMemoRowsAtEachEnd = 10;
+
+QList<MemoBlock> memoBlocks(const MemoInput& input);
+
+// "Memória de cálculo — dimensionamento de canal trapezoidal" (or "verificação de", for a
+// verification alone).
+QString memoTitle(const MemoInput& input);
+
+} // namespace vazolar::reports
