@@ -44,8 +44,8 @@ int runBatchCommand(const QString& inputPath, const QString& outputPath, Console
     }
 
     TextOutput output(outputPath, console.out);
-    if (!output.open()) {
-        writeLine(console.err, output.errorText());
+    if (const Outcome<> opened = output.open(); !opened) {
+        writeLine(console.err, opened.message());
         return kFailure;
     }
     output.writeLine(csvLine(summaryColumnNames()));
@@ -70,8 +70,8 @@ int runBatchCommand(const QString& inputPath, const QString& outputPath, Console
                                    .arg(placeOf(inputPath), input.errorString()));
         return kFailure;
     }
-    if (!output.commit()) {
-        writeLine(console.err, output.errorText());
+    if (const Outcome<> committed = output.commit(); !committed) {
+        writeLine(console.err, committed.message());
         return kFailure;
     }
     return anyFailed ? kFailure : kSuccess;

@@ -10,6 +10,7 @@ enum ExitStatus : int {
     kSuccess = 0,
     kFailure = 1, // a sizing fault, or a file that cannot be read or written
     kUsageError = 2,
+    kFileError = 3, // an output that could not be written; an earlier file is as it was
 };
 
 struct Console {

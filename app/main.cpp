@@ -1,10 +1,13 @@
 #include "application_setup.h"
 #include "command_line.h"
+#include "descriptor_output.h"
 #include "program.h"
 #include "qt_portuguese.h"
 
 #include <QApplication>
 #include <QFile>
+
+#include <unistd.h>
 
 namespace {
 
@@ -13,12 +16,19 @@ namespace {
 int runCommandLine(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     vazolar::installQtPortuguese(app);
-    QFile out;
+    vazolar::cli::DescriptorOutput out(STDOUT_FILENO);
     QFile err;
-    out.open(stdout, QIODevice::WriteOnly);
-    err.open(stderr, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
     vazolar::cli::Console console{out, err};
-    return vazolar::cli::runCommandLine(QCoreApplication::arguments(), console);
+    const int status = vazolar::cli::runCommandLine(QCoreApplication::arguments(), console);
+    // Every byte must have reached standard output for the command to have succeeded.
+    if (status == vazolar::cli::kSuccess && out.failed()) {
+        vazolar::cli::writeLine(
+            err,
+            QStringLiteral("Não foi possível gravar a saída padrão: %1").arg(out.errorString()));
+        return vazolar::cli::kFailure;
+    }
+    return status;
 }
 
 } // namespace

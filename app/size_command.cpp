@@ -12,8 +12,6 @@
 #include "reports/saved_report.h"
 #include "text_output.h"
 
-#include <QDir>
-
 namespace vazolar::cli {
 
 namespace {
@@ -55,23 +53,27 @@ QStringList trialTableLines(const TrialTable& trials) {
 }
 
 int writeReportFile(const QString& path, const QStringList& lines, Console& console) {
-    const reports::WriteOutcome outcome = reports::writeReportFile(path, lines);
-    if (outcome.ok)
+    const Outcome<> saved = reports::writeReportFile(path, lines);
+    if (saved)
         return kSuccess;
-    writeLine(console.err, QStringLiteral("Não foi possível gravar \"%1\": %2")
-                               .arg(QDir::toNativeSeparators(path), outcome.error));
+    writeLine(console.err, reports::notSavedMessage(path, saved.message()));
     return kFailure;
+}
+
+Outcome<> writeLines(TextOutput& output, const QStringList& lines) {
+    if (Outcome<> opened = output.open(); !opened)
+        return opened;
+    for (const QString& line : lines)
+        output.writeLine(line);
+    return output.commit();
 }
 
 int writeText(const QString& path, const QStringList& lines, Console& console) {
     TextOutput output(path, console.out);
-    if (output.open()) {
-        for (const QString& line : lines)
-            output.writeLine(line);
-        if (output.commit())
-            return kSuccess;
-    }
-    writeLine(console.err, output.errorText());
+    const Outcome<> written = writeLines(output, lines);
+    if (written)
+        return kSuccess;
+    writeLine(console.err, written.message());
     return kFailure;
 }
 

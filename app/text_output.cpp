@@ -1,6 +1,8 @@
 #include "text_output.h"
 
-#include <QDir>
+#include "reports/report_file.h"
+
+#include <QIODevice>
 
 namespace vazolar::cli {
 
@@ -14,15 +16,15 @@ constexpr qsizetype kBlockBytes = 64 * 1024;
 TextOutput::TextOutput(const QString& path, QIODevice& standardOutput)
     : path_(path), standardOutput_(standardOutput) {}
 
-bool TextOutput::open() {
+Outcome<> TextOutput::open() {
     if (path_.isEmpty())
-        return true;
-    file_ = std::make_unique<QSaveFile>(path_);
-    if (file_->open(QIODevice::WriteOnly))
-        return true;
-    failed_ = true;
-    reason_ = file_->errorString();
-    return false;
+        return {};
+    file_ = std::make_unique<reports::AtomicFile>(path_);
+    if (const Outcome<> opened = file_->open(); !opened) {
+        reason_ = opened.message();
+        return failure();
+    }
+    return {};
 }
 
 void TextOutput::writeLine(const QString& line) {
@@ -33,36 +35,36 @@ void TextOutput::writeLine(const QString& line) {
 }
 
 bool TextOutput::flush() {
-    if (failed_ || buffer_.isEmpty()) {
+    if (!reason_.isEmpty() || buffer_.isEmpty()) {
         buffer_.clear();
-        return !failed_;
+        return reason_.isEmpty();
     }
-    QIODevice& device = file_ ? static_cast<QIODevice&>(*file_) : standardOutput_;
-    if (device.write(buffer_) != buffer_.size()) {
-        failed_ = true;
-        reason_ = device.errorString();
+    if (file_) {
+        if (const Outcome<> written = file_->write(buffer_); !written)
+            reason_ = written.message();
+    } else if (standardOutput_.write(buffer_) != buffer_.size()) {
+        reason_ = standardOutput_.errorString();
     }
     buffer_.clear();
-    return !failed_;
+    return reason_.isEmpty();
 }
 
-bool TextOutput::commit() {
+Outcome<> TextOutput::commit() {
     if (!flush())
-        return false;
+        return failure();
     if (!file_)
-        return true;
-    if (file_->commit())
-        return true;
-    failed_ = true;
-    reason_ = file_->errorString();
-    return false;
+        return {};
+    if (const Outcome<> committed = file_->commit(); !committed) {
+        reason_ = committed.message();
+        return failure();
+    }
+    return {};
 }
 
-QString TextOutput::errorText() const {
-    const QString place = path_.isEmpty()
-                              ? QStringLiteral("a saída padrão")
-                              : QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path_));
-    return QStringLiteral("Não foi possível gravar %1: %2").arg(place, reason_);
+Failure TextOutput::failure() const {
+    if (path_.isEmpty())
+        return {QStringLiteral("Não foi possível gravar a saída padrão: %1").arg(reason_)};
+    return {reports::notSavedMessage(path_, reason_)};
 }
 
 } // namespace vazolar::cli

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "engine/outcome.h"
+#include "reports/atomic_file.h"
+
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 
 #include <memory>
@@ -11,30 +13,28 @@ class QIODevice;
 namespace vazolar::cli {
 
 // Where a command writes its lines, in UTF-8 with LF: a file, which takes its new content only
-// when everything has been written (an existing file keeps its content on any failure), or
-// the console's standard output.
+// when everything has been written and synced (an existing file keeps its content on any
+// failure), or the console's standard output.
 class TextOutput {
 public:
     // An empty path writes to standard output.
     TextOutput(const QString& path, QIODevice& standardOutput);
 
-    bool open();
+    Outcome<> open();
     void writeLine(const QString& line);
-    // Ends the output: the file replaces the old one. False on any failure along the way;
-    // a file never committed is thrown away with its object.
-    bool commit();
-    // Why the output failed, naming the file.
-    QString errorText() const;
+    // Ends the output: the file replaces the old one. Fails on any failure along the way,
+    // with the message that names the output; a file never committed is thrown away.
+    Outcome<> commit();
 
 private:
     bool flush();
+    Failure failure() const;
 
     QString path_;
     QIODevice& standardOutput_;
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<reports::AtomicFile> file_;
     QByteArray buffer_;
-    bool failed_ = false;
-    QString reason_;
+    QString reason_; // why the output failed; empty while it has not
 };
 
 } // namespace vazolar::cli

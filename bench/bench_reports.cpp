@@ -51,9 +51,9 @@ static void saveLargestResult(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Vazolar_seção_trapezoidal.TXT");
     for (auto _ : state) {
-        const WriteOutcome outcome = writeReportFile(path, savedReportLines(data));
-        if (!outcome.ok)
-            state.SkipWithError(qPrintable(outcome.error));
+        const vazolar::Outcome<> saved = writeReportFile(path, savedReportLines(data));
+        if (!saved)
+            state.SkipWithError(qPrintable(saved.message()));
     }
     state.counters["rows"] = static_cast<double>(data.rows.size());
 }
@@ -69,9 +69,9 @@ static void printLargestResult(benchmark::State& state) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("report.pdf"));
         const PrintedReport report = printedReport(data);
-        const QString failure = printReport(printer, report);
-        if (!failure.isEmpty())
-            state.SkipWithError(qPrintable(failure));
+        const vazolar::Outcome<> printed = printReport(printer, report);
+        if (!printed)
+            state.SkipWithError(qPrintable(printed.message()));
         state.PauseTiming();
         pages = layOutPages(report, measurePage(printer)).back().page + 1;
         state.ResumeTiming();

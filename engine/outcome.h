@@ -16,12 +16,9 @@ struct Failure {
 // What a call returns where it can fail for reasons outside the program (a full disk, a file
 // that cannot be read, a wrong command line, a printer that gives up): its value, or the
 // Failure that says why there is none. Outcome<> carries no value, only success or failure.
-template <typename T = std::monostate>
-class [[nodiscard]] Outcome {
+template <typename T = std::monostate> class [[nodiscard]] Outcome {
 public:
-    Outcome()
-        requires std::is_same_v<T, std::monostate>
-        : state_(T{}) {}
+    Outcome() requires std::is_same_v<T, std::monostate> : state_(T{}) {}
     Outcome(T value) : state_(std::move(value)) {}
     Outcome(Failure failure) : state_(std::move(failure)) {}
 

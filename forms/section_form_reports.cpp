@@ -11,7 +11,6 @@
 #include "user_dialogs.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -75,12 +74,10 @@ void SectionForm::on_cmbsalvar_clicked() {
         return;
     const QString path = withReportSuffix(*chosen);
     lastSavePath_ = path;
-    const reports::WriteOutcome outcome =
-        reports::writeReportFile(path, reports::savedReportLines(reportData()));
+    const Outcome<> saved = reports::writeReportFile(path, reports::savedReportLines(reportData()));
     selectLastReportRow();
-    if (!outcome.ok)
-        dialogs_.warn(this, QString::fromUtf8("O relatório não foi salvo em \"%1\".\n\n%2")
-                                .arg(QDir::toNativeSeparators(path), outcome.error));
+    if (!saved)
+        dialogs_.warn(this, reports::notSavedMessage(path, saved.message()));
 }
 
 void SectionForm::on_cmbimprimir_clicked() {
@@ -94,11 +91,12 @@ void SectionForm::on_cmbimprimir_clicked() {
     QCoreApplication::processEvents();
     if (!self)
         return;
-    const QString error = reports::printReport(*printer_, reports::printedReport(reportData()));
+    const Outcome<> printed = reports::printReport(*printer_, reports::printedReport(reportData()));
     selectLastReportRow();
     setCursor(Qt::ArrowCursor);
-    if (!error.isEmpty())
-        dialogs_.warn(this, QString::fromUtf8("O relatório não foi impresso.\n\n%1").arg(error));
+    if (!printed)
+        dialogs_.warn(
+            this, QString::fromUtf8("O relatório não foi impresso.\n\n%1").arg(printed.message()));
 }
 
 } // namespace vazolar

@@ -1,35 +1,19 @@
 #include "report_file.h"
 
+#include "atomic_file.h"
 #include "report_encoding.h"
 
-#include <QSaveFile>
+#include <QDir>
 
 namespace vazolar::reports {
 
-namespace {
-
-WriteOutcome failed(const QSaveFile& file) {
-    QString reason = file.errorString();
-    if (reason.isEmpty())
-        reason = QStringLiteral("Não foi possível gravar o arquivo.");
-    return {false, reason};
+Outcome<> writeReportFile(const QString& path, const QStringList& lines) {
+    return writeFileAtomically(path, encodeReport(lines));
 }
 
-} // namespace
-
-WriteOutcome writeReportFile(const QString& path, const QStringList& lines) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file);
-    const QByteArray bytes = encodeReport(lines);
-    if (file.write(bytes) != bytes.size()) {
-        const WriteOutcome outcome = failed(file);
-        file.cancelWriting();
-        return outcome;
-    }
-    if (!file.commit())
-        return failed(file);
-    return {true, QString()};
+QString notSavedMessage(const QString& path, const QString& reason) {
+    return QString::fromUtf8("O relatório não foi salvo em \"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace vazolar::reports

@@ -1,32 +1,35 @@
 #include "report_printer.h"
 
+#include "atomic_file.h"
 #include "glyph_line_painter.h"
 #include "page_units.h"
 #include "typeface.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 namespace vazolar::reports {
 
 namespace {
 
-// Draws placements on the painter's printer, converting twips to device pixels.
+// Draws placements on the painter's device, converting twips to device pixels.
 class PageWriter {
 public:
-    PageWriter(QPainter& painter, QPrinter& printer)
-        : painter_(painter), printer_(printer),
-          pixelsPerTwip_(printer.resolution() / double(kTwipsPerInch)),
-          ascent_(QFontMetricsF(painter.font(), &printer).ascent()),
-          glyphLines_(painter.font(), printer) {}
+    PageWriter(QPainter& painter, QPagedPaintDevice& device)
+        : painter_(painter), device_(device),
+          pixelsPerTwip_(device.logicalDpiY() / double(kTwipsPerInch)),
+          ascent_(QFontMetricsF(painter.font(), &device).ascent()),
+          glyphLines_(painter.font(), device) {}
 
-    // False when the printer refused to start the placement's page.
+    // False when the device refused to start the placement's page.
     bool draw(const Placement& placement) {
         if (placement.page != page_) {
-            if (!printer_.newPage())
+            if (!device_.newPage())
                 return false;
             page_ = placement.page;
         }
@@ -41,7 +44,7 @@ public:
 
 private:
     QPainter& painter_;
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
     double pixelsPerTwip_;
     double ascent_;               // device pixels from a line's top to its baseline
     GlyphLinePainter glyphLines_; // the rows; other lines are shaped by drawText
@@ -52,6 +55,50 @@ bool inError(const QPrinter& printer) {
     return printer.printerState() == QPrinter::Error;
 }
 
+bool printsToPdfFile(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+// Lays the report out on the device's A4 pages and draws it.
+Outcome<> paintReport(QPagedPaintDevice& device, const PrintedReport& report) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return Failure{QStringLiteral("Não foi possível iniciar a impressão.")};
+    painter.setFont(reportFont());
+    PageWriter writer(painter, device);
+    for (const Placement& placement : layOutPages(report, measurePage(device))) {
+        if (!writer.draw(placement)) {
+            painter.end();
+            return Failure{QStringLiteral("Não foi possível começar uma nova página.")};
+        }
+    }
+    if (!painter.end())
+        return Failure{QStringLiteral("Não foi possível concluir a impressão.")};
+    return {};
+}
+
+// The PDF the printer would write, made in memory with the printer's paper, margins,
+// resolution and document details, then written to the printer's file in one piece.
+Outcome<> printToPdfFile(const QPrinter& printer, const PrintedReport& report) {
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&document);
+        pdf.setPdfVersion(printer.pdfVersion());
+        pdf.setResolution(printer.resolution());
+        pdf.setPageLayout(printer.pageLayout());
+        pdf.setCreator(printer.creator());
+        pdf.setTitle(printer.docName());
+        if (Outcome<> painted = paintReport(pdf, report); !painted)
+            return painted;
+    }
+    const Outcome<> written = writeFileAtomically(printer.outputFileName(), document.data());
+    if (!written)
+        return Failure{QStringLiteral("Não foi possível gravar \"%1\": %2")
+                           .arg(printer.outputFileName(), written.message())};
+    return {};
+}
+
 } // namespace
 
 QFont reportFont() {
@@ -60,35 +107,28 @@ QFont reportFont() {
     return font;
 }
 
-PageMetrics measurePage(QPrinter& printer) {
-    const QFontMetricsF font(reportFont(), &printer);
-    const double twipsPerPixel = double(kTwipsPerInch) / printer.resolution();
+PageMetrics measurePage(QPagedPaintDevice& device) {
+    const QFontMetricsF font(reportFont(), &device);
+    const double twipsPerPixel = double(kTwipsPerInch) / device.logicalDpiY();
     const double printableHeight =
-        printer.pageLayout().paintRect(QPageLayout::Point).height() * kTwipsPerPoint;
+        device.pageLayout().paintRect(QPageLayout::Point).height() * kTwipsPerPoint;
     return {font.lineSpacing() * twipsPerPixel, font.averageCharWidth() * twipsPerPixel,
             printableHeight - kTwipsPerInch};
 }
 
-QString printReport(QPrinter& printer, const PrintedReport& report) {
+Outcome<> printReport(QPrinter& printer, const PrintedReport& report) {
     if (inError(printer))
-        return QStringLiteral("A impressora está com erro e não pode imprimir.");
+        return Failure{QStringLiteral("A impressora está com erro e não pode imprimir.")};
     // A4 before any measuring: the bottom limit must belong to the paper the rows land on. A
     // printer without A4 keeps its paper, and the measures below are then that paper's.
     printer.setPageSize(QPageSize(QPageSize::A4));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return QStringLiteral("Não foi possível iniciar a impressão.");
-    painter.setFont(reportFont());
-    PageWriter writer(painter, printer);
-    for (const Placement& placement : layOutPages(report, measurePage(printer))) {
-        if (!writer.draw(placement)) {
-            painter.end();
-            return QStringLiteral("Não foi possível começar uma nova página.");
-        }
-    }
-    if (!painter.end() || inError(printer))
-        return QStringLiteral("Não foi possível concluir a impressão.");
-    return QString();
+    if (printsToPdfFile(printer))
+        return printToPdfFile(printer, report);
+    if (Outcome<> painted = paintReport(printer, report); !painted)
+        return painted;
+    if (inError(printer))
+        return Failure{QStringLiteral("Não foi possível concluir a impressão.")};
+    return {};
 }
 
 } // namespace vazolar::reports

@@ -135,7 +135,7 @@ private slots:
         const CommandRun run =
             runCommand(kTrapezoid + QStringList{"--saida", dir.filePath("falta/canal.TXT")});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.startsWith("Não foi possível gravar"), qPrintable(run.err));
+        QVERIFY2(run.err.startsWith("O relatório não foi salvo em"), qPrintable(run.err));
     }
 
     void helpAndVersion() {

@@ -1,4 +1,5 @@
 #include "examples.h"
+#include "small_disk.h"
 #include "test_registry.h"
 
 #include <QProcess>
@@ -76,6 +77,69 @@ private slots:
         QCOMPARE(process->exitCode(), 2);
         QCOMPARE(process->readAllStandardOutput(), QByteArray());
         QVERIFY(process->readAllStandardError().contains("falta a opção --i"));
+    }
+
+    // A full disk under --saida, or under a shell redirection of standard output: the failure
+    // is reported with the system's reason and a failing status, and the earlier file keeps its
+    // bytes (standard output appends, as `>>` does, so that they can be compared).
+    void fullDiskFails_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("toStandardOutput");
+        QTest::addColumn<qint64>("freeBytes");
+        QTest::addColumn<QString>("message");
+        const QStringList trapezoid{"dimensionar", "trapezoidal", "--i", "0,1", "--angulo",  "30",
+                                    "--n",         "0,015",       "--q", "0,5", "--inicial", "0,5"};
+        const QString notSaved = "O relatório não foi salvo em \"%1\": Não há espaço disponível "
+                                 "no dispositivo\n";
+        const QString noStandardOutput =
+            "Não foi possível gravar a saída padrão: Não há espaço disponível no dispositivo\n";
+        QTest::newRow("dimensionar --saida")
+            << trapezoid + QStringList{"--saida", "%1"} << false << qint64(0) << notSaved;
+        QTest::newRow("dimensionar csv --saida")
+            << trapezoid + QStringList{"--formato", "csv", "--saida", "%1"} << false << qint64(0)
+            << notSaved;
+        QTest::newRow("lote --saida, 4 KB left")
+            << QStringList{"lote", "%2", "--saida", "%1"} << false << qint64(4096) << notSaved;
+        QTest::newRow("dimensionar > full disk")
+            << trapezoid << true << qint64(0) << noStandardOutput;
+        QTest::newRow("lote > full disk, 4 KB left")
+            << QStringList{"lote", "%2"} << true << qint64(4096) << noStandardOutput;
+    }
+    void fullDiskFails() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, toStandardOutput);
+        QFETCH(qint64, freeBytes);
+        QFETCH(QString, message);
+        const SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        const QString output = disk.filePath("r.txt");
+        // A whole page: what standard output appends cannot slip into its slack.
+        const QByteArray earlier(4096, 'x');
+        QVERIFY(disk.place("r.txt", earlier));
+        QVERIFY(disk.fill(freeBytes));
+        QTemporaryDir dir;
+        const QString input = dir.filePath("trechos.csv");
+        QByteArray channels = "forma;i;angulo;n;q;inicial;incremento\n";
+        for (int k = 0; k < 200; ++k)
+            channels += "trapezoidal;0,1;30;0,015;0,5;0,5;0,10\n";
+        QFile file(input);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(channels) == channels.size());
+        file.close();
+
+        arguments.replaceInStrings("%1", output).replaceInStrings("%2", input);
+        QProcess* process = new QProcess(this);
+        if (toStandardOutput)
+            process->setStandardOutputFile(output, QIODevice::Append);
+        process->start(VAZOLAR_BINARY, arguments);
+        QVERIFY(process->waitForFinished(30000));
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), 1);
+        QVERIFY(QString::fromUtf8(process->readAllStandardError())
+                    .endsWith(message.replace("%1", output)));
+        if (!toStandardOutput || freeBytes == 0)
+            QCOMPARE(contentOf(output), earlier);
+        QCOMPARE(disk.names(), QStringList{"r.txt"});
     }
 };
 

@@ -1,6 +1,7 @@
 #include "examples.h"
 #include "fake_dialogs.h"
 #include "form_driver.h"
+#include "small_disk.h"
 #include "test_registry.h"
 
 #include <QFile>
@@ -13,11 +14,6 @@ using namespace vazolar;
 using namespace vazolar::testing;
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeFile(const QString& path, const QByteArray& content) {
     QFile file(path);
@@ -141,6 +137,40 @@ private slots:
         QVERIFY(sized.dialogs.messages[0].text.contains(QDir::toNativeSeparators(path)));
         QVERIFY(!QFile::exists(path));
         QCOMPARE(contentOf(dir.filePath("arquivo")), QByteArray("conteúdo anterior"));
+    }
+
+    // SALVAR and IMPRIMIR onto a full disk, over an earlier file of the same name.
+    void fullDiskIsReportedAndHarmless_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("SALVAR") << "cmbsalvar"
+                                << "relatorio.TXT"
+                                << "O relatório não foi salvo em \"%1\": Não há espaço disponível "
+                                   "no dispositivo";
+        QTest::newRow("IMPRIMIR") << "cmbimprimir"
+                                  << "relatorio.pdf"
+                                  << "O relatório não foi impresso.\n\nNão foi possível gravar "
+                                     "\"%1\": Não há espaço disponível no dispositivo";
+    }
+    void fullDiskIsReportedAndHarmless() {
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        const SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        const QByteArray earlier = "relatório anterior\r\n";
+        QVERIFY(disk.place(file, earlier));
+        QVERIFY(disk.fill());
+        SizedForm sized(loadExample("circular-worked"));
+        sized.dialogs.saveAnswers.push_back(disk.filePath(file));
+        sized.dialogs.pdfAnswers.push_back(disk.filePath(file));
+        sized.ui.click(command);
+        QCOMPARE(sized.dialogs.messageTexts(), QStringList{message.arg(disk.filePath(file))});
+        QVERIFY(sized.dialogs.messages[0].warning);
+        QCOMPARE(contentOf(disk.filePath(file)), earlier);
+        QCOMPARE(disk.names(), QStringList{file});
     }
 
     void printsTheWorkedCases_data() { addExampleRows(); }

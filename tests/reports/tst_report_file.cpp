@@ -1,4 +1,5 @@
 #include "reports/report_file.h"
+#include "small_disk.h"
 #include "test_registry.h"
 
 #include <QDir>
@@ -6,47 +7,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
+using namespace vazolar;
 using namespace vazolar::reports;
+using testing::contentOf;
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
-
-// Makes every write past maxBytes fail the way a full disk does, for this process, while it
-// lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t maxBytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = maxBytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 } // namespace
 
@@ -62,30 +35,32 @@ private slots:
     void init() { QVERIFY(dir_.isValid()); }
 
     void writesTheEncodedLines() {
-        const WriteOutcome outcome = writeReportFile(path("new.TXT"), {"Seção", "", "0,5000"});
-        QVERIFY(outcome.ok);
-        QCOMPARE(outcome.error, QString());
+        QVERIFY(writeReportFile(path("new.TXT"), {"Seção", "", "0,5000"}).ok());
         QCOMPARE(contentOf(path("new.TXT")), QByteArray("Se\xE7\xE3o\r\n\r\n0,5000\r\n"));
     }
 
     // A second save replaces the first one completely, even when it is shorter.
     void secondSaveReplacesTheFirst() {
-        QVERIFY(writeReportFile(path("twice.TXT"), {"first line, the longer one", "second"}).ok);
-        QVERIFY(writeReportFile(path("twice.TXT"), {"short"}).ok);
+        QVERIFY(writeReportFile(path("twice.TXT"), {"first line, the longer one", "second"}).ok());
+        QVERIFY(writeReportFile(path("twice.TXT"), {"short"}).ok());
         QCOMPARE(contentOf(path("twice.TXT")), QByteArray("short\r\n"));
     }
 
     void failingSaveReportsWhy_data() {
         QTest::addColumn<QString>("target");
-        QTest::newRow("missing folder") << "missing/report.TXT";
-        QTest::newRow("folder that is a file") << "plain-file/report.TXT";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "missing/report.TXT"
+                                        << "O arquivo ou a pasta não existe";
+        QTest::newRow("folder that is a file") << "plain-file/report.TXT"
+                                               << "Um dos nomes do caminho não é uma pasta";
     }
     void failingSaveReportsWhy() {
         QFETCH(QString, target);
+        QFETCH(QString, reason);
         writeFile(path("plain-file"), oldContent_);
-        const WriteOutcome outcome = writeReportFile(path(target), {"line"});
-        QVERIFY(!outcome.ok);
-        QVERIFY(!outcome.error.isEmpty());
+        const Outcome<> saved = writeReportFile(path(target), {"line"});
+        QVERIFY(!saved);
+        QCOMPARE(saved.message(), reason);
         QVERIFY(!QFile::exists(path(target)));
         QCOMPARE(contentOf(path("plain-file")), oldContent_);
     }
@@ -97,28 +72,35 @@ private slots:
         QVERIFY(QDir().mkdir(folder));
         writeFile(folder + "/report.TXT", oldContent_);
         QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-        const WriteOutcome outcome = writeReportFile(folder + "/report.TXT", {"new"});
+        const Outcome<> saved = writeReportFile(folder + "/report.TXT", {"new"});
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!outcome.ok);
-        QVERIFY(!outcome.error.isEmpty());
+        QVERIFY(!saved);
+        QCOMPARE(saved.message(), QString("Permissão negada"));
         QCOMPARE(contentOf(folder + "/report.TXT"), oldContent_);
     }
 
-    // A disk that fills up half-way through: the old file stays whole, no stray file is left.
+    // A real full disk, met by a short report (the system takes it whole and fails only when
+    // it is synced or renamed, or at once) and by one too long for the space left.
+    void fullDiskKeepsTheOldFile_data() {
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<qint64>("freeBytes");
+        QTest::newRow("short report, no space left") << 3 << qint64(0);
+        QTest::newRow("long report, 4 KB left") << 2000 << qint64(4096);
+    }
     void fullDiskKeepsTheOldFile() {
-        const QString folder = path("full-disk");
-        QVERIFY(QDir().mkdir(folder));
-        writeFile(folder + "/report.TXT", oldContent_);
-        const QStringList lines(2000, QString(90, u'0'));
-        WriteOutcome outcome{true, {}};
-        {
-            const FileSizeLimit limit(4096);
-            outcome = writeReportFile(folder + "/report.TXT", lines);
-        }
-        QVERIFY(!outcome.ok);
-        QVERIFY(!outcome.error.isEmpty());
-        QCOMPARE(contentOf(folder + "/report.TXT"), oldContent_);
-        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"report.TXT"});
+        QFETCH(int, lineCount);
+        QFETCH(qint64, freeBytes);
+        const testing::SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        QVERIFY(disk.place("report.TXT", oldContent_));
+        QVERIFY(disk.fill(freeBytes));
+        const Outcome<> saved =
+            writeReportFile(disk.filePath("report.TXT"), QStringList(lineCount, QString(90, u'0')));
+        QVERIFY(!saved);
+        QCOMPARE(saved.message(), QString("Não há espaço disponível no dispositivo"));
+        QCOMPARE(contentOf(disk.filePath("report.TXT")), oldContent_);
+        QCOMPARE(disk.names(), QStringList{"report.TXT"});
     }
 };
 

@@ -1,11 +1,11 @@
 #include "report_helpers.h"
 #include "reports/report_printer.h"
+#include "small_disk.h"
 #include "test_registry.h"
 
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,7 +66,7 @@ private slots:
         printer.setPageSize(QPageSize(QPageSize::A3));
         const PrintedReport report = printedReport(testing::reportData(Shape::Trapezoidal));
         const PrintedReport withRows{report.heading, testing::numberedRows(150), true, true};
-        QCOMPARE(printReport(printer, withRows), QString());
+        QVERIFY(printReport(printer, withRows).ok());
 
         QVERIFY(printer.pageLayout().pageSize().id() == QPageSize::A4);
         const auto placements = layOutPages(withRows, measurePage(printer));
@@ -88,7 +88,7 @@ private slots:
         preparePdfPrinter(printer, "circle.pdf");
         const QStringList result{"   0,8896           0,5904            0,2544"};
         const PrintedReport report = printedReport(testing::reportData(Shape::Circular, result));
-        QCOMPARE(printReport(printer, report), QString());
+        QVERIFY(printReport(printer, report).ok());
         const QStringList pages = pdfPages(printer.outputFileName());
         QCOMPARE(pages.size(), 1);
         QVERIFY(holdsInOrder(pages[0],
@@ -99,10 +99,31 @@ private slots:
     void unwritableOutputIsReported() {
         QPrinter printer(QPrinter::HighResolution);
         preparePdfPrinter(printer, "missing-folder/report.pdf");
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
-        const QString reason =
+        const Outcome<> printed =
             printReport(printer, printedReport(testing::reportData(Shape::Triangular, {"1,0000"})));
-        QVERIFY(!reason.isEmpty());
+        QVERIFY(!printed);
+        QVERIFY2(printed.message().contains("O arquivo ou a pasta não existe"),
+                 qPrintable(printed.message()));
+    }
+
+    // A PDF that does not fit on the disk is reported, and an earlier PDF keeps its bytes.
+    void fullDiskKeepsTheOldPdf() {
+        const testing::SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        const QByteArray earlier = "%PDF-1.4 earlier report";
+        QVERIFY(disk.place("report.pdf", earlier));
+        QVERIFY(disk.fill(4096));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(disk.filePath("report.pdf"));
+        const Outcome<> printed =
+            printReport(printer, printedReport(testing::reportData(Shape::Trapezoidal)));
+        QVERIFY(!printed);
+        QVERIFY2(printed.message().endsWith("Não há espaço disponível no dispositivo"),
+                 qPrintable(printed.message()));
+        QCOMPARE(testing::contentOf(disk.filePath("report.pdf")), earlier);
+        QCOMPARE(disk.names(), QStringList{"report.pdf"});
     }
 };
 

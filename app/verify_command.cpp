@@ -1,0 +1,47 @@
+#include "verify_command.h"
+
+#include "csv_text.h"
+#include "engine/adopted_csv.h"
+#include "engine/adopted_text.h"
+#include "text_output.h"
+
+namespace vazolar::cli {
+
+namespace {
+
+QStringList csvLines(const VerifyRequest& request, const Outcome<AdoptedResult>& outcome) {
+    return {csvLine(adoptedCsvColumns()), csvLine(adoptedCsvCells(request.section, outcome))};
+}
+
+Outcome<> writeLines(const QString& path, const QStringList& lines, Console& console) {
+    TextOutput output(path, console.out);
+    if (Outcome<> opened = output.open(); !opened)
+        return opened;
+    for (const QString& line : lines)
+        output.writeLine(line);
+    return output.commit();
+}
+
+} // namespace
+
+int runVerifyCommand(const VerifyRequest& request, Console& console) {
+    const Outcome<AdoptedResult> outcome = verifyAdoptedSection(request.section);
+    if (!outcome && request.format == VerifyFormat::Report) {
+        writeLine(console.err, outcome.message());
+        return kFailure;
+    }
+    const QStringList lines = request.format == VerifyFormat::Csv
+                                  ? csvLines(request, outcome)
+                                  : resultRowsLines(adoptedResultRows(outcome.value()));
+    if (const Outcome<> written = writeLines(request.outputPath, lines, console); !written) {
+        writeLine(console.err, written.message());
+        return kFileError;
+    }
+    if (!outcome) {
+        writeLine(console.err, singleLine(outcome.message()));
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+} // namespace vazolar::cli

@@ -1,0 +1,340 @@
+#include "adopted_window.h"
+
+#include "drawings/adopted_pictures.h"
+#include "drawings/plot_painter.h"
+#include "drawings/section_painter.h"
+#include "key_filter.h"
+#include "look.h"
+#include "picture_view.h"
+#include "window_placement.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vazolar {
+
+namespace {
+
+// What the window shows of each shape: its name in the title, the dimension the section is
+// adopted by (the triangle has none: its sides are 1:1), and the request's text for it.
+struct AdoptedShape {
+    Shape shape;
+    const char* name;
+    const char* dimensionCaption;
+    QString AdoptedRequest::*dimension;
+};
+
+constexpr AdoptedShape kAdoptedShapes[] = {
+    {Shape::Trapezoidal, "trapezoidal", "b (m)", &AdoptedRequest::bottomWidth},
+    {Shape::Rectangular, "retangular", "B (m)", &AdoptedRequest::width},
+    {Shape::Triangular, "triangular", nullptr, nullptr},
+    {Shape::Circular, "circular", "D (m)", &AdoptedRequest::diameter},
+};
+
+const AdoptedShape& adoptedShape(Shape shape) {
+    for (const AdoptedShape& entry : kAdoptedShapes) {
+        if (entry.shape == shape)
+            return entry;
+    }
+    qFatal("AdoptedWindow: no entry for shape %d", int(shape));
+}
+
+// The freeboard rules in the order of the list, and the caption of the value each needs.
+enum FreeboardChoice { kUsbr, kHeight, kDepthShare, kBankHeight };
+const char* const kFreeboardCaptions[] = {"USBR: F = √(C·y)", "Altura (m)", "% da profundidade",
+                                          "Altura total H (m)"};
+
+int freeboardChoice(const AdoptedRequest& request) {
+    if (!request.bankHeight.isEmpty())
+        return kBankHeight;
+    if (request.freeboard.endsWith(u'%'))
+        return kDepthShare;
+    if (request.freeboard.isEmpty() || request.freeboard == QLatin1String("usbr"))
+        return kUsbr;
+    return kHeight;
+}
+
+QIcon swatch(const QColor& colour) {
+    QPixmap pixmap(12, 12);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+QString fieldText(const QLineEdit* field) {
+    return field ? field->text() : QString();
+}
+
+void setFieldText(QLineEdit* field, const QString& text) {
+    if (field)
+        field->setText(text);
+}
+
+const QString kUndefined = QString::fromUtf8("—");
+
+} // namespace
+
+AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shape,
+                             UserDialogs& dialogs)
+    : QWidget(form, Qt::Window), form_(form), trialList_(trialList), shape_(shape),
+      dialogs_(dialogs), outcome_(Failure{}) {
+    setObjectName("frmadotada");
+    setWindowTitle(QString::fromUtf8("Seção adotada — Canal %1")
+                       .arg(QString::fromUtf8(adoptedShape(shape).name)));
+    setFont(windowFont(11, false));
+    paintColours(this, kWindowBackground);
+
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    auto* fields = new QGroupBox(QStringLiteral("Seção e dados"), content);
+    column->addWidget(fields);
+    fieldsLayout_ = new QFormLayout(fields);
+    buildFields();
+
+    grdresultado = new QTableWidget(0, 3, content);
+    grdresultado->setObjectName("grdresultado");
+    grdresultado->setHorizontalHeaderLabels({"Grandeza", "Valor", "Unidade"});
+    grdresultado->verticalHeader()->hide();
+    grdresultado->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdresultado->setFocusPolicy(Qt::NoFocus);
+    grdresultado->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdresultado->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdresultado->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    grdresultado->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    grdresultado->verticalHeader()->setDefaultSectionSize(grdresultado->fontMetrics().height() + 6);
+    paintColours(grdresultado, Qt::white);
+    column->addWidget(grdresultado);
+    buildPictures();
+    column->addWidget(picsecao);
+    column->addWidget(piccurvachave);
+    column->addWidget(picenergia);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    lblstatus = new QLabel(this);
+    lblstatus->setObjectName("lblstatus");
+    lblstatus->setWordWrap(true);
+    cmdcopiar = new QPushButton(QStringLiteral("Copiar"), this);
+    cmdcopiar->setObjectName("cmdcopiar");
+    cmdcopiar->setToolTip(QString::fromUtf8("Copia a tabela para colar numa planilha"));
+    connect(cmdcopiar, &QPushButton::clicked, this, [this] { on_cmdcopiar_clicked(); });
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblstatus, 1);
+    bottom->addWidget(cmdcopiar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll, 1);
+    layout->addLayout(bottom);
+    resize(520, 1000);
+}
+
+QLineEdit* AdoptedWindow::addField(const char* name, const QString& caption) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(QString::fromLatin1(name));
+    field->installEventFilter(new NumericKeyFilter(field));
+    connect(field, &QLineEdit::textChanged, this, [this] { recompute(); });
+    fieldsLayout_->addRow(caption, field);
+    return field;
+}
+
+void AdoptedWindow::buildFields() {
+    const AdoptedShape& shape = adoptedShape(shape_);
+    if (shape.dimensionCaption)
+        txtdimensao = addField("txtdimensao", QString::fromUtf8(shape.dimensionCaption));
+    if (shape_ == Shape::Trapezoidal)
+        txtangulo = addField("txtangulo", QString::fromUtf8("Ângulo (°)"));
+    txti = addField("txti", QStringLiteral("I (%)"));
+    txtn = addField("txtn", QStringLiteral("n"));
+    txtq = addField("txtq", QString::fromUtf8("Q (m³/s)"));
+    if (shape_ != Shape::Circular) {
+        cmbborda = new QComboBox(this);
+        cmbborda->setObjectName("cmbborda");
+        for (const char* caption : kFreeboardCaptions)
+            cmbborda->addItem(QString::fromUtf8(caption));
+        connect(cmbborda, &QComboBox::activated, this, [this] { on_cmbborda_activated(); });
+        fieldsLayout_->addRow(QStringLiteral("Borda livre"), cmbborda);
+        txtborda = addField("txtborda", QStringLiteral("Valor"));
+    }
+    txtvmax = addField("txtvmax", QString::fromUtf8("V máx (m/s)"));
+    txtvmin = addField("txtvmin", QString::fromUtf8("V mín (m/s)"));
+    txtfrmax = addField("txtfrmax", QString::fromUtf8("Fr máx"));
+    if (shape_ == Shape::Circular)
+        txtymaxd = addField("txtymaxd", QString::fromUtf8("y/D máx"));
+}
+
+void AdoptedWindow::buildPictures() {
+    picsecao = new PictureView(QString::fromUtf8("secao"), QString::fromUtf8("Seção adotada"),
+                               dialogs_, this);
+    picsecao->setObjectName("picsecao");
+    piccurvachave = new PictureView(QStringLiteral("curva-chave"), QStringLiteral("Curva-chave"),
+                                    dialogs_, this);
+    piccurvachave->setObjectName("piccurvachave");
+    picenergia = new PictureView(QStringLiteral("energia-especifica"),
+                                 QString::fromUtf8("Energia específica"), dialogs_, this);
+    picenergia->setObjectName("picenergia");
+}
+
+void AdoptedWindow::showRequest(const AdoptedRequest& request) {
+    filling_ = true;
+    const AdoptedShape& shape = adoptedShape(shape_);
+    if (shape.dimension)
+        setFieldText(txtdimensao, request.*shape.dimension);
+    setFieldText(txtangulo, request.angle);
+    setFieldText(txti, request.slope);
+    setFieldText(txtn, request.roughness);
+    setFieldText(txtq, request.discharge);
+    if (cmbborda) {
+        const int choice = freeboardChoice(request);
+        cmbborda->setCurrentIndex(choice);
+        QString value = choice == kBankHeight ? request.bankHeight : request.freeboard;
+        if (choice == kUsbr)
+            value.clear();
+        setFieldText(txtborda, choice == kDepthShare ? value.chopped(1) : value);
+        txtborda->setEnabled(choice != kUsbr);
+    }
+    setFieldText(txtvmax, request.maxVelocity);
+    setFieldText(txtvmin, request.minVelocity);
+    setFieldText(txtfrmax, request.maxFroude);
+    setFieldText(txtymaxd, request.maxDepthRatio);
+    filling_ = false;
+    recompute();
+    if (!isVisible())
+        openBeside(this, form_, trialList_, 560, 420);
+    show();
+    raise();
+    activateWindow();
+}
+
+AdoptedRequest AdoptedWindow::request() const {
+    AdoptedRequest request;
+    request.shape = shape_;
+    const AdoptedShape& shape = adoptedShape(shape_);
+    if (shape.dimension)
+        request.*shape.dimension = fieldText(txtdimensao);
+    request.angle = fieldText(txtangulo);
+    request.slope = fieldText(txti);
+    request.roughness = fieldText(txtn);
+    request.discharge = fieldText(txtq);
+    if (cmbborda) {
+        switch (cmbborda->currentIndex()) {
+        case kUsbr:
+            request.freeboard = QStringLiteral("usbr");
+            break;
+        case kHeight:
+            request.freeboard = fieldText(txtborda);
+            break;
+        case kDepthShare:
+            request.freeboard = fieldText(txtborda) + u'%';
+            break;
+        default:
+            request.bankHeight = fieldText(txtborda);
+            break;
+        }
+    }
+    request.maxVelocity = fieldText(txtvmax);
+    request.minVelocity = fieldText(txtvmin);
+    request.maxFroude = fieldText(txtfrmax);
+    request.maxDepthRatio = fieldText(txtymaxd);
+    return request;
+}
+
+// Every edit: the section is verified again, and the table and the pictures follow. A field
+// that cannot be read says so in the status line; nothing pops up while the user types.
+void AdoptedWindow::recompute() {
+    if (filling_)
+        return;
+    const AdoptedRequest typed = request();
+    const bool valueMissing =
+        cmbborda && cmbborda->currentIndex() != kUsbr && fieldText(txtborda).trimmed().isEmpty();
+    outcome_ = valueMissing
+                   ? Outcome<AdoptedResult>(Failure{
+                         QString::fromUtf8("Informe o valor de %1.").arg(cmbborda->currentText())})
+                   : verifyAdoptedSection(typed);
+    if (outcome_) {
+        rows_ = adoptedResultRows(outcome_.value());
+        lblstatus->clear();
+    } else {
+        for (ResultRow& row : rows_) {
+            row.value = kUndefined;
+            row.passes.reset();
+        }
+        lblstatus->setText(QString(outcome_.message()).replace(QStringLiteral("\n\n"), " "));
+    }
+    showRows(rows_);
+    showPictures();
+}
+
+void AdoptedWindow::showRows(const QList<ResultRow>& rows) {
+    grdresultado->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        const ResultRow& line = rows[row];
+        grdresultado->setItem(row, 0, cell(line.label, Qt::AlignLeft));
+        QTableWidgetItem* value = cell(line.value, Qt::AlignRight);
+        // A check is said in words; the colour beside them only repeats it.
+        if (line.passes)
+            value->setIcon(
+                swatch(*line.passes ? QColor(0x2E, 0x9E, 0x44) : QColor(0xD0, 0x30, 0x20)));
+        grdresultado->setItem(row, 1, value);
+        grdresultado->setItem(row, 2, cell(line.unit, Qt::AlignLeft));
+    }
+    const int height = grdresultado->horizontalHeader()->height() +
+                       grdresultado->verticalHeader()->length() + 2 * grdresultado->frameWidth();
+    grdresultado->setFixedHeight(height);
+}
+
+void AdoptedWindow::showPictures() {
+    if (!outcome_) {
+        for (PictureView* view : {picsecao, piccurvachave, picenergia})
+            view->setPainter({});
+        return;
+    }
+    const AdoptedResult& result = outcome_.value();
+    picsecao->setPainter(
+        [section = drawings::sectionPicture(result)](QPainter& painter, const QRectF& bounds) {
+            drawings::paintSection(painter, bounds, section);
+        });
+    piccurvachave->setPainter(
+        [plot = drawings::ratingCurve(result)](QPainter& painter, const QRectF& bounds) {
+            drawings::paintPlot(painter, bounds, plot);
+        });
+    picenergia->setPainter(
+        [plot = drawings::energyCurve(result)](QPainter& painter, const QRectF& bounds) {
+            drawings::paintPlot(painter, bounds, plot);
+        });
+}
+
+void AdoptedWindow::on_cmbborda_activated() {
+    txtborda->setEnabled(cmbborda->currentIndex() != kUsbr);
+    if (cmbborda->currentIndex() == kUsbr)
+        txtborda->clear();
+    recompute();
+}
+
+QString AdoptedWindow::copyText() const {
+    return resultRowsText(rows_);
+}
+
+void AdoptedWindow::on_cmdcopiar_clicked() {
+    QGuiApplication::clipboard()->setText(copyText());
+}
+
+} // namespace vazolar

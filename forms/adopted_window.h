@@ -1,0 +1,80 @@
+#pragma once
+
+#include "engine/adopted_request.h"
+#include "engine/adopted_text.h"
+
+#include <QList>
+#include <QWidget>
+
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace vazolar {
+
+class PictureView;
+class UserDialogs;
+
+// "Seção adotada": the section the engineer will build, after a sized trial. Its fields (the
+// dimension rounded up, the run's data, the freeboard rule and the design limits) can be
+// edited, and every edit shows at once how the discharge flows in that section, in a table
+// and in three pictures: the section to scale, the rating curve and the energy curve. A form
+// keeps one; it is not modal and closes with its form.
+class AdoptedWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shape, UserDialogs& dialogs);
+
+    // Puts the request's texts in the fields and shows the window, beside its form the first
+    // time.
+    void showRequest(const AdoptedRequest& request);
+
+    // The fields as they stand.
+    AdoptedRequest request() const;
+    const Outcome<AdoptedResult>& outcome() const { return outcome_; }
+    // The results table as Copiar puts it on the clipboard.
+    QString copyText() const;
+
+private:
+    QLineEdit* addField(const char* name, const QString& caption);
+    void buildFields();
+    void buildPictures();
+    void recompute();
+    void showRows(const QList<ResultRow>& rows);
+    void showPictures();
+    void on_cmbborda_activated();
+    void on_cmdcopiar_clicked();
+
+    QWidget* form_;
+    const QWidget* trialList_;
+    Shape shape_;
+    UserDialogs& dialogs_;
+    Outcome<AdoptedResult> outcome_;
+    QList<ResultRow> rows_;
+    bool filling_ = false; // showRequest is putting texts in the fields
+
+    QFormLayout* fieldsLayout_ = nullptr;
+    QLineEdit* txtdimensao = nullptr; // b, B or D; the triangle has none
+    QLineEdit* txtangulo = nullptr;
+    QLineEdit* txti = nullptr;
+    QLineEdit* txtn = nullptr;
+    QLineEdit* txtq = nullptr;
+    QComboBox* cmbborda = nullptr;
+    QLineEdit* txtborda = nullptr;
+    QLineEdit* txtvmax = nullptr;
+    QLineEdit* txtvmin = nullptr;
+    QLineEdit* txtfrmax = nullptr;
+    QLineEdit* txtymaxd = nullptr;
+    QTableWidget* grdresultado = nullptr;
+    QLabel* lblstatus = nullptr;
+    QPushButton* cmdcopiar = nullptr;
+    PictureView* picsecao = nullptr;
+    PictureView* piccurvachave = nullptr;
+    PictureView* picenergia = nullptr;
+};
+
+} // namespace vazolar

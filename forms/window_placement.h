@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace vazolar {
+
+// Where a window that belongs to a form opens, in global coordinates, as frames: beside the
+// form (to its right, else to its left, else below or above) where the screen has room for it
+// without covering the form; otherwise where it covers the least of `keep` (the trial list),
+// nearest the form's right. Always inside the screen's available area, as far as the window
+// fits in it.
+QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, const QRect& screen);
+
+// The width a window may take beside the form: the wider of the rooms to its right and left,
+// no more than preferred and no less than least.
+int widthBeside(const QRect& form, const QRect& screen, int preferred, int least);
+
+} // namespace vazolar
+
+class QWidget;
+
+namespace vazolar {
+
+// Sizes a window that belongs to the form to the room beside it (preferred width at most,
+// least width at least) and moves it by placeBeside, keeping `keep` (the trial list) in view
+// where it must cover the form; placed again once the window system has framed it.
+void openBeside(QWidget* window, const QWidget* form, const QWidget* keep, int preferredWidth,
+                int leastWidth);
+
+} // namespace vazolar

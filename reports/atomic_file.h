@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/outcome.h"
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+
+#include <optional>
+
+namespace vazolar::reports {
+
+// A file written in full before it takes the place of the one at its path. Every step is
+// checked as it happens: the writes go straight to the system (no buffer whose failure would
+// only show when it is flushed), the content is synced to the disk, and only then is the new
+// file renamed over the old one. A failure anywhere (a full disk, a missing folder, no
+// permission, a device error) leaves an earlier file as it was and no temporary file behind.
+// Each failure's message is the system's reason, in Portuguese; after the first failure every
+// later call fails with the same message.
+class AtomicFile {
+public:
+    explicit AtomicFile(const QString& path);
+
+    Outcome<> open();
+    Outcome<> write(const QByteArray& bytes);
+    // Syncs the content to the disk and renames it over the old file.
+    Outcome<> commit();
+
+private:
+    Failure fail(int error);
+
+    QSaveFile file_;
+    std::optional<Failure> failure_;
+};
+
+// Writes the bytes as a whole new content of the file at path.
+Outcome<> writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace vazolar::reports
