@@ -4,6 +4,7 @@
 #include "engine/check_text.h"
 #include "engine/empty_fields.h"
 #include "engine/increment.h"
+#include "engine/row_text.h"
 #include "engine/shape_description.h"
 #include "engine/sizing_messages.h"
 
