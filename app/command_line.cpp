@@ -1,9 +1,11 @@
 #include "command_line.h"
 
 #include "batch_command.h"
+#include "engine/adopted_request.h"
 #include "engine/outcome.h"
 #include "engine/shape_description.h"
 #include "size_command.h"
+#include "verify_command.h"
 
 #include <QCommandLineParser>
 
@@ -15,6 +17,7 @@ const QString kUsage = QString::fromUtf8(
     "Uso:\n"
     "  vazolar                                abre as janelas\n"
     "  vazolar dimensionar FORMA [opções]     dimensiona um canal\n"
+    "  vazolar verificar FORMA [opções]       verifica a seção adotada\n"
     "  vazolar lote ENTRADA.csv [--saida RESUMO.csv]\n"
     "                                         dimensiona os canais de um arquivo CSV\n"
     "  vazolar --help | --version");
@@ -34,11 +37,25 @@ const QString kOptionsHelp = QString::fromUtf8(
     "                      csv: a tabela das tentativas com a análise hidráulica\n"
     "  --saida ARQUIVO     grava em ARQUIVO em vez da saída padrão (o relatório em\n"
     "                      Windows-1252 com CR LF, como SALVAR)\n\n"
+    "Opções de verificar (a seção adotada, que se constrói):\n"
+    "  --b, --B, --D TEXTO largura do fundo b (trapezoidal), largura B (retangular) ou\n"
+    "                      diâmetro D (circular), em metros; o triangular tem lados 1:1\n"
+    "  --angulo, --i, --n  como em dimensionar\n"
+    "  --q TEXTO           vazão de projeto: dá a profundidade normal; ou\n"
+    "  --y TEXTO           profundidade (m): dá a vazão que a seção conduz\n"
+    "  --borda-livre usbr|METROS|P%\n"
+    "                      regra da borda livre (usbr se omitida; não vale no circular)\n"
+    "  --altura H          altura total do canal (m), em vez da regra da borda livre\n"
+    "  --vmax, --vmin V    velocidades máxima e mínima admissíveis (m/s)\n"
+    "  --frmax FR          número de Froude máximo\n"
+    "  --ymaxd R           y/D máximo, só no circular\n"
+    "  --formato relatorio|csv, --saida ARQUIVO   como em dimensionar (UTF-8)\n\n"
     "lote: a primeira linha do CSV (separado por ;) nomeia as colunas\n"
     "forma;i;angulo;n;q;inicial;incremento; cada linha seguinte é um canal.\n"
     "  --saida ARQUIVO     grava o resumo em ARQUIVO em vez da saída padrão\n\n"
-    "Status de saída: 0 tudo dimensionado e gravado; 1 falha no dimensionamento ou num\n"
-    "arquivo; 2 uso incorreto.");
+    "Status de saída: 0 tudo dimensionado e gravado (em verificar, mesmo que um limite não\n"
+    "seja atendido); 1 falha no dimensionamento ou num arquivo; 2 uso incorreto; 3 em\n"
+    "verificar, um arquivo que não pôde ser gravado.");
 
 struct OptionSpec {
     const char* name;
@@ -46,8 +63,11 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kValueOptions[] = {
-    {"i", "TEXTO"},       {"angulo", "TEXTO"},     {"n", "TEXTO"},       {"q", "TEXTO"},
-    {"inicial", "TEXTO"}, {"incremento", "PASSO"}, {"saida", "ARQUIVO"}, {"formato", "FORMATO"}};
+    {"i", "TEXTO"},           {"angulo", "TEXTO"},     {"n", "TEXTO"},       {"q", "TEXTO"},
+    {"inicial", "TEXTO"},     {"incremento", "PASSO"}, {"saida", "ARQUIVO"}, {"formato", "FORMATO"},
+    {"b", "TEXTO"},           {"B", "TEXTO"},          {"D", "TEXTO"},       {"y", "TEXTO"},
+    {"borda-livre", "REGRA"}, {"altura", "TEXTO"},     {"vmax", "TEXTO"},    {"vmin", "TEXTO"},
+    {"frmax", "TEXTO"},       {"ymaxd", "TEXTO"}};
 
 void addOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -154,6 +174,68 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
     return request;
 }
 
+// The options of `verificar` that a shape takes: its dimension, its angle, the flow, the
+// freeboard of the open shapes, the limits (y/D on the circle only) and the output.
+QStringList verifyOptions(Shape shape) {
+    QStringList options{"i", "n", "q", "y", "vmax", "vmin", "frmax", "saida", "formato"};
+    if (const auto dimension = adoptedDimension(shape))
+        options << QString::fromLatin1(dimension->name);
+    if (shape == Shape::Trapezoidal)
+        options << "angulo";
+    if (shape == Shape::Circular)
+        options << "ymaxd";
+    else
+        options << "borda-livre"
+                << "altura";
+    return options;
+}
+
+Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
+                                     const QStringList& positional) {
+    const Outcome<Shape> shape = shapeArgument(positional);
+    if (!shape)
+        return Failure{shape.message()};
+    const QStringList options = verifyOptions(shape.value());
+    if (const Outcome<> allowed = allowOnly(
+            parser, options, QStringLiteral("para o canal %1").arg(shapeName(shape.value())));
+        !allowed)
+        return Failure{allowed.message()};
+    QStringList required{"i", "n"};
+    if (const auto dimension = adoptedDimension(shape.value()))
+        required << QString::fromLatin1(dimension->name);
+    if (shape.value() == Shape::Trapezoidal)
+        required << "angulo";
+    for (const QString& name : required) {
+        if (!parser.isSet(name))
+            return usageError(QStringLiteral("falta a opção --%1.").arg(name));
+    }
+    if (parser.isSet("q") == parser.isSet("y"))
+        return usageError(QStringLiteral("dê --q (a vazão de projeto) ou --y (a profundidade), "
+                                         "uma das duas."));
+    VerifyRequest request;
+    AdoptedRequest& section = request.section;
+    section.shape = shape.value();
+    section.slope = parser.value("i");
+    section.roughness = parser.value("n");
+    section.discharge = parser.value("q");
+    section.depth = parser.value("y");
+    section.angle = parser.value("angulo");
+    if (const auto dimension = adoptedDimension(shape.value()))
+        section.*dimension->text = parser.value(QString::fromLatin1(dimension->name));
+    section.freeboard = parser.value("borda-livre");
+    section.bankHeight = parser.value("altura");
+    section.maxVelocity = parser.value("vmax");
+    section.minVelocity = parser.value("vmin");
+    section.maxFroude = parser.value("frmax");
+    section.maxDepthRatio = parser.value("ymaxd");
+    request.outputPath = parser.value("saida");
+    const Outcome<SizeFormat> format = sizeFormat(parser);
+    if (!format)
+        return Failure{format.message()};
+    request.format = format.value() == SizeFormat::Csv ? VerifyFormat::Csv : VerifyFormat::Report;
+    return request;
+}
+
 Outcome<int> runBatch(const QCommandLineParser& parser, const QStringList& positional,
                       Console& console) {
     if (positional.size() < 2)
@@ -175,10 +257,16 @@ Outcome<int> runCommand(const QCommandLineParser& parser, Console& console) {
             return Failure{request.message()};
         return runSizeCommand(request.value(), console);
     }
+    if (command == QLatin1String("verificar")) {
+        const Outcome<VerifyRequest> request = verifyRequest(parser, positional);
+        if (!request)
+            return Failure{request.message()};
+        return runVerifyCommand(request.value(), console);
+    }
     if (command == QLatin1String("lote"))
         return runBatch(parser, positional, console);
     if (command.isEmpty())
-        return usageError(QStringLiteral("falta o comando: dimensionar ou lote."));
+        return usageError(QStringLiteral("falta o comando: dimensionar, verificar ou lote."));
     return usageError(QStringLiteral("comando desconhecido: \"%1\".").arg(command));
 }
 

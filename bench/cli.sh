@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The command line timed from outside the process, as a script uses it: start-up of
-# `vazolar --version`, the longest `dimensionar` runs, `lote` over 10,000 ordinary channels,
+# `vazolar --version`, the longest `dimensionar` runs, `verificar` of a pipe, `lote` over 10,000 ordinary channels,
 # and the memory of `lote` over 100,000. Prints medians of N runs in milliseconds.
 #
 #   bench/cli.sh [runs] [build folder]        default: 15 runs, build/release
@@ -57,6 +57,9 @@ echo "dimensionar, 32767 trials, report saved:   $(median_ms "$vazolar" "${longe
     --saida "$work/canal.TXT")"
 echo "dimensionar, 32767 trials, CSV with check: $(median_ms "$vazolar" "${longest[@]}" \
     --formato csv --saida "$work/canal.csv")"
+# One adopted section, the costliest shape: the pipe's normal and critical depths.
+echo "verificar, circle D 0,90:                  $(median_ms "$vazolar" verificar circular \
+    --D 0,90 --i 0,1 --n 0,015 --q 0,5 --ymaxd 0,85)"
 echo "lote, 10,000 channels:                     $(median_ms "$vazolar" lote "$work/lote10k.csv" \
     --saida "$work/resumo.csv")"
 if [ -x /usr/bin/time ]; then

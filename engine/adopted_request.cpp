@@ -174,4 +174,17 @@ Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedRequest& request) {
     return verifyAdoptedSection(inputs.value());
 }
 
+std::optional<AdoptedDimension> adoptedDimension(Shape shape) {
+    static constexpr std::pair<Shape, AdoptedDimension> kDimensions[] = {
+        {Shape::Trapezoidal, {"b", "b (m)", &AdoptedRequest::bottomWidth, Quantity::BottomWidth}},
+        {Shape::Rectangular, {"B", "B (m)", &AdoptedRequest::width, Quantity::TopWidth}},
+        {Shape::Circular, {"D", "D (m)", &AdoptedRequest::diameter, Quantity::Diameter}},
+    };
+    for (const auto& [owner, dimension] : kDimensions) {
+        if (owner == shape)
+            return dimension;
+    }
+    return std::nullopt;
+}
+
 } // namespace vazolar

@@ -2,9 +2,12 @@
 
 #include "adopted_section.h"
 #include "outcome.h"
+#include "quantities.h"
 #include "shape.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace vazolar {
 
@@ -29,6 +32,16 @@ struct AdoptedRequest {
     QString maxFroude{};     // frmax
     QString maxDepthRatio{}; // ymaxd, circle only
 };
+
+// The dimension a shape's section is adopted by: its option and CSV column ("b", "B", "D"),
+// its caption ("b (m)") and the request's text of it. The triangle has none: its sides are 1:1.
+struct AdoptedDimension {
+    const char* name;
+    const char* caption;
+    QString AdoptedRequest::*text;
+    Quantity trialQuantity; // the column of a sized trial that holds it
+};
+std::optional<AdoptedDimension> adoptedDimension(Shape shape);
 
 // The numbers of the request, read in the order above; the first text that cannot be used
 // gives the message, naming its field.

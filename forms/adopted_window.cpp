@@ -3,6 +3,7 @@
 #include "drawings/adopted_pictures.h"
 #include "drawings/plot_painter.h"
 #include "drawings/section_painter.h"
+#include "engine/shape_description.h"
 #include "key_filter.h"
 #include "look.h"
 #include "picture_view.h"
@@ -26,30 +27,6 @@
 namespace vazolar {
 
 namespace {
-
-// What the window shows of each shape: its name in the title, the dimension the section is
-// adopted by (the triangle has none: its sides are 1:1), and the request's text for it.
-struct AdoptedShape {
-    Shape shape;
-    const char* name;
-    const char* dimensionCaption;
-    QString AdoptedRequest::*dimension;
-};
-
-constexpr AdoptedShape kAdoptedShapes[] = {
-    {Shape::Trapezoidal, "trapezoidal", "b (m)", &AdoptedRequest::bottomWidth},
-    {Shape::Rectangular, "retangular", "B (m)", &AdoptedRequest::width},
-    {Shape::Triangular, "triangular", nullptr, nullptr},
-    {Shape::Circular, "circular", "D (m)", &AdoptedRequest::diameter},
-};
-
-const AdoptedShape& adoptedShape(Shape shape) {
-    for (const AdoptedShape& entry : kAdoptedShapes) {
-        if (entry.shape == shape)
-            return entry;
-    }
-    qFatal("AdoptedWindow: no entry for shape %d", int(shape));
-}
 
 // The freeboard rules in the order of the list, and the caption of the value each needs.
 enum FreeboardChoice { kUsbr, kHeight, kDepthShare, kBankHeight };
@@ -97,8 +74,7 @@ AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shap
     : QWidget(form, Qt::Window), form_(form), trialList_(trialList), shape_(shape),
       dialogs_(dialogs), outcome_(Failure{}) {
     setObjectName("frmadotada");
-    setWindowTitle(QString::fromUtf8("Seção adotada — Canal %1")
-                       .arg(QString::fromUtf8(adoptedShape(shape).name)));
+    setWindowTitle(QString::fromUtf8("Seção adotada — Canal %1").arg(shapeName(shape)));
     setFont(windowFont(11, false));
     paintColours(this, kWindowBackground);
 
@@ -157,9 +133,8 @@ QLineEdit* AdoptedWindow::addField(const char* name, const QString& caption) {
 }
 
 void AdoptedWindow::buildFields() {
-    const AdoptedShape& shape = adoptedShape(shape_);
-    if (shape.dimensionCaption)
-        txtdimensao = addField("txtdimensao", QString::fromUtf8(shape.dimensionCaption));
+    if (const auto dimension = adoptedDimension(shape_))
+        txtdimensao = addField("txtdimensao", QString::fromUtf8(dimension->caption));
     if (shape_ == Shape::Trapezoidal)
         txtangulo = addField("txtangulo", QString::fromUtf8("Ângulo (°)"));
     txti = addField("txti", QStringLiteral("I (%)"));
@@ -195,9 +170,8 @@ void AdoptedWindow::buildPictures() {
 
 void AdoptedWindow::showRequest(const AdoptedRequest& request) {
     filling_ = true;
-    const AdoptedShape& shape = adoptedShape(shape_);
-    if (shape.dimension)
-        setFieldText(txtdimensao, request.*shape.dimension);
+    if (const auto dimension = adoptedDimension(shape_))
+        setFieldText(txtdimensao, request.*dimension->text);
     setFieldText(txtangulo, request.angle);
     setFieldText(txti, request.slope);
     setFieldText(txtn, request.roughness);
@@ -227,9 +201,8 @@ void AdoptedWindow::showRequest(const AdoptedRequest& request) {
 AdoptedRequest AdoptedWindow::request() const {
     AdoptedRequest request;
     request.shape = shape_;
-    const AdoptedShape& shape = adoptedShape(shape_);
-    if (shape.dimension)
-        request.*shape.dimension = fieldText(txtdimensao);
+    if (const auto dimension = adoptedDimension(shape_))
+        request.*dimension->text = fieldText(txtdimensao);
     request.angle = fieldText(txtangulo);
     request.slope = fieldText(txti);
     request.roughness = fieldText(txtn);

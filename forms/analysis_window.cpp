@@ -1,6 +1,7 @@
 #include "analysis_window.h"
 
 #include "look.h"
+#include "window_placement.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -51,7 +52,8 @@ QTableWidget* makeTable(QWidget* parent) {
 
 } // namespace
 
-AnalysisWindow::AnalysisWindow(QWidget* form) : QWidget(form, Qt::Window) {
+AnalysisWindow::AnalysisWindow(QWidget* form, const QWidget* trialList)
+    : QWidget(form, Qt::Window), trialList_(trialList) {
     setObjectName("frmanalise");
     setWindowTitle(QString::fromUtf8("Análise hidráulica"));
     setFont(windowFont(11, false));
@@ -68,8 +70,15 @@ AnalysisWindow::AnalysisWindow(QWidget* form) : QWidget(form, Qt::Window) {
     cmdcopiar->setToolTip(QString::fromUtf8("Copia a tabela para colar numa planilha"));
     connect(cmdcopiar, &QPushButton::clicked, this, [this] { on_cmdcopiar_clicked(); });
 
+    cmdadotar = new QPushButton(QString::fromUtf8("Adotar seção…"), this);
+    cmdadotar->setObjectName("cmdadotar");
+    cmdadotar->setToolTip(
+        QString::fromUtf8("Abre a seção a construir, com as dimensões arredondadas"));
+    connect(cmdadotar, &QPushButton::clicked, this, &AnalysisWindow::adoptRequested);
+
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblconstantes, 1);
+    bottom->addWidget(cmdadotar);
     bottom->addWidget(cmdcopiar);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lbltentativa);
@@ -85,7 +94,7 @@ void AnalysisWindow::showSheet(const AnalysisSheet& sheet) {
     fillTable();
     if (!isVisible()) {
         fitHeightToTable();
-        centreOnScreen(this);
+        openBeside(this, parentWidget(), trialList_, 540, 420);
     }
     show();
     raise();

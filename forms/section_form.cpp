@@ -113,7 +113,7 @@ void SectionForm::connectHandlers() {
         requireControl<QLineEdit>(this, "Text1"), requireControl<QListWidget>(this, "lstcondicoes"),
         fieldOf(Field::Roughness)};
     panel_ = new roughness::RoughnessPanel(panel, profile_.focusOnNClosesPanel, this);
-    trialActions_ = new TrialActions(this, lstresposta, txtresposta, trials_);
+    trialActions_ = new TrialActions(this, lstresposta, txtresposta, trials_, runTexts_, dialogs_);
 }
 
 QLineEdit* SectionForm::fieldOf(Field field) const {
@@ -160,6 +160,7 @@ void SectionForm::on_cmbdimensionar_clicked() {
         if (lstresposta)
             lstresposta->addItem(row);
     };
+    runTexts_ = input;
     SizingOutcome outcome;
     try {
         trials_.start(convertInputs(input));

@@ -92,6 +92,7 @@ private:
     int ntentativas_ = 0;
     // The exact quantities of the rows listed by the last run, abandoned or not.
     TrialTable trials_;
+    SizingInput runTexts_; // the field texts of the last run
     QString lastSavePath_;
     std::unique_ptr<QPrinter> printer_;
     roughness::RoughnessPanel* panel_ = nullptr;

@@ -1,7 +1,9 @@
 #include "trial_actions.h"
 
+#include "adopted_window.h"
 #include "analysis_sheet.h"
 #include "analysis_window.h"
+#include "engine/trial_adoption.h"
 #include "engine/trial_table.h"
 #include "trial_copy.h"
 
@@ -18,8 +20,10 @@
 namespace vazolar {
 
 TrialActions::TrialActions(QWidget* form, QListWidget* list, QLineEdit* resultField,
-                           const TrialTable& trials)
-    : QObject(form), form_(form), list_(list), resultField_(resultField), trials_(trials) {
+                           const TrialTable& trials, const SizingInput& runTexts,
+                           UserDialogs& dialogs)
+    : QObject(form), form_(form), list_(list), resultField_(resultField), trials_(trials),
+      runTexts_(runTexts), dialogs_(dialogs) {
     if (list_) {
         list_->installEventFilter(this);
         list_->viewport()->installEventFilter(this);
@@ -53,9 +57,29 @@ int TrialActions::selectedRow() const {
 void TrialActions::showAnalysis(int row) {
     if (!isTrial(row))
         return;
-    if (!analysis_)
-        analysis_ = new AnalysisWindow(form_);
+    if (!analysis_) {
+        analysis_ = new AnalysisWindow(form_, tableWidget());
+        connect(analysis_, &AnalysisWindow::adoptRequested, this,
+                [this] { showAdopted(analysisRow_); });
+    }
+    analysisRow_ = row;
     analysis_->showSheet(analysisSheet(trials_, row));
+}
+
+void TrialActions::showAdopted(int row) {
+    if (!isTrial(row))
+        return;
+    if (!adopted_)
+        adopted_ = new AdoptedWindow(form_, tableWidget(), trials_.inputs().shape, dialogs_);
+    adopted_->showRequest(adoptedRequestForTrial(runTexts_, trials_.at(row)));
+}
+
+AdoptedWindow* TrialActions::adoptedWindow() const {
+    return adopted_;
+}
+
+const QWidget* TrialActions::tableWidget() const {
+    return list_ ? static_cast<const QWidget*>(list_) : resultField_;
 }
 
 AnalysisWindow* TrialActions::analysisWindow() const {
@@ -65,6 +89,8 @@ AnalysisWindow* TrialActions::analysisWindow() const {
 void TrialActions::closeAnalysis() {
     if (analysis_)
         analysis_->close();
+    if (adopted_)
+        adopted_->close();
 }
 
 void TrialActions::copyRow(int row) const {
@@ -80,14 +106,18 @@ void TrialActions::copyTable() const {
 void TrialActions::showMenu(int row, const QPoint& globalPosition) {
     QMenu menu(form_);
     QAction* analysis = menu.addAction(QString::fromUtf8("Análise hidráulica…"));
+    QAction* adopt = menu.addAction(QString::fromUtf8("Adotar seção…"));
     QAction* copyLine = menu.addAction(QStringLiteral("Copiar linha"));
     QAction* copyAll = menu.addAction(QStringLiteral("Copiar tabela"));
     analysis->setEnabled(isTrial(row));
+    adopt->setEnabled(isTrial(row));
     copyLine->setEnabled(isTrial(row));
     copyAll->setEnabled(!trials_.isEmpty());
     QAction* chosen = menu.exec(globalPosition);
     if (chosen == analysis)
         showAnalysis(row);
+    else if (chosen == adopt)
+        showAdopted(row);
     else if (chosen == copyLine)
         copyRow(row);
     else if (chosen == copyAll)

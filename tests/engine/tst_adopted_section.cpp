@@ -7,6 +7,7 @@
 #include "engine/limit_text.h"
 #include "engine/number_text.h"
 #include "engine/sizing.h"
+#include "engine/trial_section.h"
 #include "test_registry.h"
 
 #include <QTest>
@@ -213,12 +214,9 @@ private slots:
         runSizing(run, [&](const QString&, const SectionQuantities& q) { rows.push_back(q); });
         for (const SectionQuantities& row : rows) {
             const double discharge = shape == Shape::Circular ? run.designDischarge : row.discharge;
-            const std::pair<Section, double> sectionAndDepth[] = {
-                {TrapezoidSection{row.bottomWidth, run.constants.sideSlope}, row.depth},
-                {RectangleSection{row.topWidth}, row.depth},
-                {TriangleSection{}, row.depth},
-                {CircleSection{row.diameter}, *hydraulics::checkTrial(run, row).depth}};
-            const auto& [section, depth] = sectionAndDepth[int(shape)];
+            const Section section = trialSection(run, row);
+            const double depth =
+                shape == Shape::Circular ? *hydraulics::checkTrial(run, row).depth : row.depth;
             const AdoptedResult result = verified(inputsOf(section, slope, 0.015, discharge));
             QVERIFY2(relativelyNear(result.depth, depth, 1e-9),
                      qPrintable(QString::number(result.depth - depth)));

@@ -1,6 +1,7 @@
 #include "examples.h"
 #include "form_driver.h"
 #include "test_registry.h"
+#include "trial_helpers.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,21 +18,6 @@ using namespace vazolar::testing;
 
 namespace {
 
-// The worked example of a shape, typed into an open form and sized.
-struct SizedExample {
-    explicit SizedExample(const QString& name) : example(loadExample(name)), open(example.shape) {
-        for (auto it = example.fields.begin(); it != example.fields.end(); ++it)
-            open.ui.type(it.key(), it.value());
-        if (example.shape != Shape::Circular)
-            open.ui.setIncrement(example.scrollValue);
-        open.ui.click("cmbdimensionar");
-    }
-    QWidget* analysisWindow() const { return open.form.findChild<QWidget*>("frmanalise"); }
-
-    ExampleCase example;
-    OpenForm open;
-};
-
 // The value shown beside the quantity whose name starts with `name`.
 QString shownValue(const QWidget* window, const QString& name) {
     const auto* table = window->findChild<QTableWidget*>("grdanalise");
@@ -40,30 +26,6 @@ QString shownValue(const QWidget* window, const QString& name) {
             return table->item(row, 1)->text();
     }
     return "(absent)";
-}
-
-void doubleClickRow(QListWidget* list, int row) {
-    const QPoint centre = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-}
-
-// Picks an entry of the context menu the moment it opens.
-void pickFromNextMenu(const QString& entry) {
-    QTimer::singleShot(0, [entry] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        for (QAction* action : menu->actions()) {
-            if (action->text() == entry)
-                menu->setActiveAction(action);
-        }
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-}
-
-void openContextMenu(QWidget* target, QPoint at) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
-    QApplication::sendEvent(target, &event);
 }
 
 // A row of the table as a spreadsheet cell line: blanks between columns become one tab.

@@ -1,0 +1,153 @@
+#include "cli_helpers.h"
+#include "test_registry.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vazolar;
+using namespace vazolar::testing;
+
+namespace {
+
+using Cells = QMap<QString, QString>;
+
+// The CSV's one line of cells, by column name.
+Cells csvCells(const QString& out) {
+    const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
+    if (lines.size() != 2)
+        return {};
+    const QStringList names = lines[0].split(u';');
+    const QStringList values = lines[1].split(u';');
+    Cells cells;
+    for (qsizetype k = 0; k < names.size() && k < values.size(); ++k)
+        cells[names[k]] = values[k];
+    return cells;
+}
+
+const QStringList kFlow{"--i", "0,1", "--n", "0,015", "--q", "0,5"};
+
+} // namespace
+
+// `vazolar verificar`: the adopted-section reference figures (I 0,1 %, n 0,015, Q 0,5 m³/s),
+// worked with an independent model, and a published case.
+class VerifyCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void referenceFigures_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Cells>("expected");
+        QTest::newRow("trapezoid b 0,70, usbr")
+            << QStringList{"trapezoidal", "--b", "0,70", "--angulo", "30"} + kFlow
+            << Cells{{"y", "0,5439"},  {"V", "0,9065"},     {"Fr", "0,4491"},    {"tau", "2,7661"},
+                     {"yc", "0,3383"}, {"borda", "0,5002"}, {"H", "1,0441"},     {"TH", "1,9057"},
+                     {"AH", "1,3603"}, {"PH", "3,1113"},    {"verificacao", ""}, {"erro", ""}};
+        QTest::newRow("trapezoid b 0,70, 0,30 m")
+            << QStringList{"trapezoidal", "--b",           "0,70", "--angulo",
+                           "30",          "--borda-livre", "0,30"} +
+                   kFlow
+            << Cells{{"borda", "0,3000"},
+                     {"H", "0,8439"},
+                     {"TH", "1,6745"},
+                     {"AH", "1,0020"},
+                     {"PH", "2,6490"}};
+        QTest::newRow("rectangle B 1,10, 20%")
+            << QStringList{"retangular", "--B", "1,10", "--borda-livre", "20%"} + kFlow
+            << Cells{{"B", "1,10"},     {"y", "0,5197"},  {"V", "0,8746"},     {"Fr", "0,3873"},
+                     {"tau", "2,6214"}, {"yc", "0,2762"}, {"borda", "0,1039"}, {"H", "0,6237"},
+                     {"TH", "1,1000"},  {"AH", "0,6860"}, {"PH", "2,3473"}};
+        QTest::newRow("triangle, H 1,00")
+            << QStringList{"triangular", "--altura", "1,00"} + kFlow
+            << Cells{{"y", "0,7560"},  {"V", "0,8748"},     {"Fr", "0,4543"}, {"tau", "2,6222"},
+                     {"yc", "0,5514"}, {"borda", "0,2440"}, {"H", "1,0000"},  {"TH", "2,0000"},
+                     {"AH", "1,0000"}, {"PH", "2,8284"}};
+        QTest::newRow("circle D 0,90, y/D at most 0,85")
+            << QStringList{"circular", "--D", "0,90", "--ymaxd", "0,85"} + kFlow
+            << Cells{
+                   {"y", "0,7442"},     {"yD", "0,8269"},         {"V", "0,8888"}, {"Fr", "0,3122"},
+                   {"tau", "2,6855"},   {"yc", "0,4118"},         {"borda", ""},   {"H", ""},
+                   {"ymaxd", "0,8500"}, {"verificacao", "atende"}};
+        QTest::newRow("limits not met")
+            << QStringList{"trapezoidal", "--b",  "0,70",    "--angulo", "30",
+                           "--vmax",      "0,80", "--frmax", "0,4"} +
+                   kFlow
+            << Cells{{"verificacao", "não atende: V > vmax, Fr > frmax"}};
+        // V. M. Ponce, SDSU CIV E 530, midterm 2, spring 2007: a rectangle 5 m wide, slope
+        // 0,0025, n 0,015, flowing 0,8 m deep, carries 9,548 m³/s (his R^(2/3) rounded to 0,7161;
+        // unrounded, 9,5488).
+        QTest::newRow("Ponce, capacity at 0,8 m")
+            << QStringList{"retangular", "--B", "5", "--i", "0,25", "--n", "0,015", "--y", "0,8"}
+            << Cells{{"q", "9,5488"}, {"y", "0,8000"}, {"A", "4,0000"}, {"P", "6,6000"}};
+    }
+    void referenceFigures() {
+        QFETCH(QStringList, arguments);
+        QFETCH(Cells, expected);
+        const CommandRun run =
+            runCommand(QStringList{"verificar"} + arguments + QStringList{"--formato", "csv"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        const Cells cells = csvCells(run.out);
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            QCOMPARE(cells.value(it.key(), "<missing>"), it.value());
+    }
+
+    // The report gives one quantity a line, with its unit, and ends with the checks.
+    void reportLines() {
+        const CommandRun run = runCommand(
+            QStringList{"verificar", "circular", "--D", "0,90", "--ymaxd", "0,85"} + kFlow);
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.contains("Profundidade normal yn: 0,7442 m"));
+        QVERIFY(lines.contains("Velocidade V: 0,8888 m/s"));
+        QCOMPARE(lines.last(), QString("y/D ≤ ymaxd: 0,8269 ≤ 0,8500: atende"));
+    }
+
+    void faultsAndUsage_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("pipe too small")
+            << QStringList{"circular", "--D", "0,80"} + kFlow << 1
+            << "A seção circular de D = 0,8000 m comporta no máximo 0,3898 m³/s (a 0,938 D); a "
+               "vazão de projeto é 0,5000 m³/s.\n";
+        QTest::newRow("bank below the water")
+            << QStringList{"triangular", "--altura", "0,50"} + kFlow << 1
+            << "fica abaixo da profundidade da água";
+        QTest::newRow("n that is no number")
+            << QStringList{"retangular", "--B", "1,10", "--i", "0,1", "--n", ",", "--q", "0,5"} << 1
+            << "O valor de n";
+        QTest::newRow("both q and y")
+            << QStringList{"retangular", "--B", "1,10", "--y", "0,5"} + kFlow << 2
+            << "vazolar: dê --q";
+        QTest::newRow("y/D on an open channel")
+            << QStringList{"retangular", "--B", "1,10", "--ymaxd", "0,8"} + kFlow << 2
+            << "vazolar: a opção --ymaxd não vale para o canal retangular.";
+        QTest::newRow("freeboard on the pipe")
+            << QStringList{"circular", "--D", "0,9", "--borda-livre", "0,3"} + kFlow << 2
+            << "vazolar: a opção --borda-livre não vale";
+        QTest::newRow("dimension missing") << QStringList{"trapezoidal", "--angulo", "30"} + kFlow
+                                           << 2 << "vazolar: falta a opção --b.";
+    }
+    void faultsAndUsage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const CommandRun run = runCommand(QStringList{"verificar"} + arguments);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.startsWith(message) || run.err.contains(message), qPrintable(run.err));
+    }
+
+    // An output that cannot be written: status 3, and an earlier file keeps its content.
+    void unwritableOutput() {
+        QTemporaryDir dir;
+        const CommandRun run = runCommand(
+            QStringList{"verificar", "triangular", "--saida", dir.filePath("falta/r.csv")} + kFlow);
+        QCOMPARE(run.status, 3);
+        QVERIFY(run.err.startsWith("O relatório não foi salvo em"));
+    }
+};
+
+VAZOLAR_TEST(VerifyCommandTest);
+#include "tst_verify_command.moc"

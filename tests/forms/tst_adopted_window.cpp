@@ -1,0 +1,176 @@
+#include "forms/adopted_window.h"
+#include "test_registry.h"
+#include "trial_helpers.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace vazolar;
+using namespace vazolar::testing;
+
+namespace {
+
+// The value shown beside the quantity whose label ends with `symbol`.
+QString shownValue(const QWidget* window, const QString& symbol) {
+    const auto* table = window->findChild<QTableWidget*>("grdresultado");
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (table->item(row, 0)->text().endsWith(" " + symbol))
+            return table->item(row, 1)->text();
+    }
+    return "(absent)";
+}
+
+// Opens the adopted-section window of the last trial through the analysis window's button.
+AdoptedWindow* adoptLastTrial(SizedExample& sized) {
+    if (sized.example.shape == Shape::Circular) {
+        QTest::mouseDClick(sized.open.ui.field("txtresposta"), Qt::LeftButton);
+    } else {
+        QListWidget* list = sized.open.ui.list("lstresposta");
+        doubleClickRow(list, list->count() - 1);
+    }
+    QTest::mouseClick(sized.analysisWindow()->findChild<QPushButton*>("cmdadotar"), Qt::LeftButton);
+    return sized.open.form.findChild<AdoptedWindow*>("frmadotada");
+}
+
+void retype(QWidget* window, const char* field, const QString& text) {
+    auto* edit = window->findChild<QLineEdit*>(field);
+    QVERIFY2(edit, field);
+    edit->selectAll();
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.unicode()), QString(c), Qt::NoModifier);
+}
+
+} // namespace
+
+class AdoptedWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each worked example adopted: the title, the dimension rounded up to the centimetre and
+    // the run's texts; then the dimension and freeboard of the adopted-section reference table
+    // (I 0,1 %, n 0,015, Q 0,5 m³/s, worked with an independent model) give its figures.
+    void adoptsTheWorkedExamples_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("prefilled");
+        QTest::addColumn<QString>("dimension");
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<QString>("ruleValue");
+        QTest::addColumn<QStringList>("figures"); // yn, V, Fr, τ0, yc, then F and H if any
+        QTest::newRow("trapezoid")
+            << "trapezoidal-worked"
+            << "Seção adotada — Canal trapezoidal"
+            << "0,70"
+            << "0,70" << 0 << ""
+            << QStringList{"0,5439", "0,9065", "0,4491", "2,7661", "0,3383", "0,5002", "1,0441"};
+        QTest::newRow("rectangle")
+            << "rectangular-worked"
+            << "Seção adotada — Canal retangular"
+            << "1,10"
+            << "1,10" << 2 << "20"
+            << QStringList{"0,5197", "0,8746", "0,3873", "2,6214", "0,2762", "0,1039", "0,6237"};
+        QTest::newRow("triangle") << "triangular-worked"
+                                  << "Seção adotada — Canal triangular"
+                                  << ""
+                                  << "" << 3 << "1,00"
+                                  << QStringList{"0,7560", "0,8748", "0,4543", "2,6222",
+                                                 "0,5514", "0,2440", "1,0000"};
+        QTest::newRow("circle") << "circular-worked"
+                                << "Seção adotada — Canal circular"
+                                << "0,89"
+                                << "0,90" << -1 << ""
+                                << QStringList{"0,7442", "0,8888", "0,3122", "2,6855", "0,4118"};
+    }
+    void adoptsTheWorkedExamples() {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QFETCH(QString, prefilled);
+        QFETCH(QString, dimension);
+        QFETCH(int, rule);
+        QFETCH(QString, ruleValue);
+        QFETCH(QStringList, figures);
+        SizedExample sized(name);
+        AdoptedWindow* window = adoptLastTrial(sized);
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), title);
+        auto* dimensionField = window->findChild<QLineEdit*>("txtdimensao");
+        QCOMPARE(dimensionField ? dimensionField->text() : QString(), prefilled);
+        QCOMPARE(window->findChild<QLineEdit*>("txtn")->text(), sized.example.fields.value("txtn"));
+        QCOMPARE(window->findChild<QLineEdit*>("txtq")->text(),
+                 sized.example.fields.value("txtQdesejada"));
+
+        if (dimensionField)
+            retype(window, "txtdimensao", dimension);
+        if (rule >= 0) {
+            auto* rules = window->findChild<QComboBox*>("cmbborda");
+            rules->setCurrentIndex(rule);
+            emit rules->activated(rule);
+            if (!ruleValue.isEmpty())
+                retype(window, "txtborda", ruleValue);
+        }
+        QStringList shown;
+        for (const char* symbol : {"yn", "V", "Fr", "τ0", "yc", "F", "H"})
+            shown << shownValue(window, symbol);
+        QCOMPARE(shown.mid(0, figures.size()), figures);
+        QCOMPARE(window->findChild<QLabel*>("lblstatus")->text(), QString());
+        QVERIFY(sized.open.dialogs.messages.empty());
+    }
+
+    // A field that cannot be read: its message in the status line, dashes in the table, and
+    // no message box while the user types.
+    void unreadableFieldShowsInTheStatusLine() {
+        SizedExample sized("trapezoidal-worked");
+        AdoptedWindow* window = adoptLastTrial(sized);
+        retype(window, "txtn", ",");
+        QVERIFY(window->findChild<QLabel*>("lblstatus")->text().startsWith("O valor de n"));
+        QCOMPARE(shownValue(window, "yn"), QString("—"));
+        QVERIFY(sized.open.dialogs.messages.empty());
+        retype(window, "txtn", "0,015");
+        QCOMPARE(shownValue(window, "yn"), QString("0,5439"));
+    }
+
+    // A limit is checked in words, with a colour beside them.
+    void limitsAreCheckedInWords() {
+        SizedExample sized("trapezoidal-worked");
+        AdoptedWindow* window = adoptLastTrial(sized);
+        retype(window, "txtvmax", "0,80");
+        const auto* table = window->findChild<QTableWidget*>("grdresultado");
+        QTableWidgetItem* check = nullptr;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (table->item(row, 0)->text() == "V ≤ vmax")
+                check = table->item(row, 1);
+        }
+        QVERIFY(check);
+        QVERIFY(check->text().endsWith(": não atende"));
+        QVERIFY(!check->icon().isNull());
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdcopiar"), Qt::LeftButton);
+        QVERIFY(QApplication::clipboard()->text().contains("V ≤ vmax\t"));
+    }
+
+    // One window per form, opened from the list's menu too; NOVO closes it, as the form does.
+    void oneWindowPerFormClosedByNovo() {
+        SizedExample sized("rectangular-worked");
+        QListWidget* list = sized.open.ui.list("lstresposta");
+        pickFromNextMenu("Adotar seção…");
+        openContextMenu(list->viewport(), list->visualItemRect(list->item(0)).center());
+        QPointer<AdoptedWindow> window = sized.open.form.findChild<AdoptedWindow*>("frmadotada");
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->findChild<QLineEdit*>("txtdimensao")->text(), QString("0,50"));
+        pickFromNextMenu("Adotar seção…");
+        openContextMenu(list->viewport(), list->visualItemRect(list->item(6)).center());
+        QCOMPARE(sized.open.form.findChildren<AdoptedWindow*>().size(), 1);
+        QCOMPARE(window->findChild<QLineEdit*>("txtdimensao")->text(), QString("1,10"));
+        sized.open.ui.click("cmblimpar");
+        QVERIFY(window.isNull() || !window->isVisible());
+    }
+};
+
+VAZOLAR_TEST(AdoptedWindowTest);
+#include "tst_adopted_window.moc"
