@@ -36,14 +36,10 @@ int runBatchCommand(const QString& inputPath, const QString& outputPath, Console
     QByteArray first = input.readLine();
     if (first.startsWith(kByteOrderMark))
         first.remove(0, kByteOrderMark.size());
-    QString missing;
-    const std::optional<BatchColumns> columns =
-        BatchColumns::fromHeader(decodedLine(first), missing);
+    const Outcome<BatchColumns> columns =
+        BatchColumns::fromHeader(decodedLine(first), placeOf(inputPath));
     if (!columns) {
-        writeLine(console.err,
-                  QStringLiteral("O arquivo \"%1\" não tem a coluna \"%2\": a primeira linha "
-                                 "nomeia as colunas forma;i;angulo;n;q;inicial;incremento.")
-                      .arg(placeOf(inputPath), missing));
+        writeLine(console.err, columns.message());
         return kUsageError;
     }
 
@@ -60,7 +56,7 @@ int runBatchCommand(const QString& inputPath, const QString& outputPath, Console
         ++lineNumber;
         if (line.trimmed().isEmpty())
             continue;
-        const SummaryLine summary = summarize(lineNumber, splitCsvLine(line), *columns);
+        const SummaryLine summary = summarize(lineNumber, splitCsvLine(line), columns.value());
         output.writeLine(csvLine(summary.cells));
         if (!summary.sized) {
             anyFailed = true;

@@ -4,6 +4,7 @@
 #include "engine/check_text.h"
 #include "engine/empty_fields.h"
 #include "engine/increment.h"
+#include "engine/row_text.h"
 #include "engine/shape_description.h"
 #include "engine/sizing_messages.h"
 
@@ -112,7 +113,7 @@ Outcome<QStringList> sizeLine(Shape shape, const QStringList& cells, const Batch
 
 } // namespace
 
-std::optional<BatchColumns> BatchColumns::fromHeader(const QString& header, QString& missing) {
+Outcome<BatchColumns> BatchColumns::fromHeader(const QString& header, const QString& place) {
     BatchColumns columns;
     const QStringList names = header.split(u';');
     for (qsizetype i = 0; i < names.size(); ++i) {
@@ -121,10 +122,10 @@ std::optional<BatchColumns> BatchColumns::fromHeader(const QString& header, QStr
             columns.index_.insert(name, i);
     }
     for (const QString& name : kRequiredColumns) {
-        if (!columns.index_.contains(name)) {
-            missing = name;
-            return std::nullopt;
-        }
+        if (!columns.index_.contains(name))
+            return Failure{QStringLiteral("O arquivo \"%1\" não tem a coluna \"%2\": a primeira "
+                                          "linha nomeia as colunas %3.")
+                               .arg(place, name, kInputColumns.join(u';'))};
     }
     return columns;
 }

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // One line of a `lote` file and its summary line.
 namespace vazolar::cli {
 
@@ -15,9 +13,9 @@ namespace vazolar::cli {
 class BatchColumns {
 public:
     // Column names are matched without regard to case or surrounding blanks; unknown ones
-    // are ignored. Nothing when a required column (forma, i, n, q) is missing; `missing`
-    // then names it.
-    static std::optional<BatchColumns> fromHeader(const QString& header, QString& missing);
+    // are ignored. A required column (forma, i, n, q) that is missing is a failure that names
+    // it and the file, given by `place` as the user knows it.
+    static Outcome<BatchColumns> fromHeader(const QString& header, const QString& place);
 
     // The cell of the named column, empty where the line is short or the column absent.
     QString cell(const QStringList& cells, const QString& name) const;

@@ -8,9 +8,6 @@ namespace vazolar {
 
 namespace {
 
-constexpr Shape kShapes[] = {Shape::Trapezoidal, Shape::Rectangular, Shape::Triangular,
-                             Shape::Circular};
-
 QWidget* makeSectionForm(Shape shape, Windows& windows, UserDialogs& dialogs) {
     auto* form = new SectionForm(shape, dialogs);
     QObject::connect(form, &SectionForm::shapeRequested, form, [&windows, shape](Shape target) {
@@ -24,7 +21,7 @@ QWidget* makeSectionForm(Shape shape, Windows& windows, UserDialogs& dialogs) {
 } // namespace
 
 void registerSectionForms(Windows& windows, UserDialogs& dialogs) {
-    for (Shape shape : kShapes) {
+    for (Shape shape : kAllShapes) {
         windows.registerFactory(sectionWindow(shape), [shape, &windows, &dialogs] {
             return makeSectionForm(shape, windows, dialogs);
         });

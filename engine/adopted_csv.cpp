@@ -2,6 +2,7 @@
 
 #include "limit_text.h"
 #include "number_text.h"
+#include "shape_description.h"
 
 #include <QHash>
 
@@ -11,21 +12,6 @@ namespace {
 
 using hydraulics::Figure;
 
-QString shapeWord(Shape shape) {
-    switch (shape) {
-    case Shape::Trapezoidal:
-        return QStringLiteral("trapezoidal");
-    case Shape::Rectangular:
-        return QStringLiteral("retangular");
-    case Shape::Triangular:
-        return QStringLiteral("triangular");
-    case Shape::Circular:
-        return QStringLiteral("circular");
-    }
-    Q_UNREACHABLE();
-    return {};
-}
-
 QString cellOf(const Figure& figure) {
     return figure ? formatQuantity(*figure) : QString();
 }
@@ -33,7 +19,7 @@ QString cellOf(const Figure& figure) {
 using Cells = QHash<QString, QString>;
 
 void putInputCells(Cells& cells, const AdoptedRequest& q) {
-    cells["forma"] = shapeWord(q.shape);
+    cells["forma"] = shapeName(q.shape);
     cells["i"] = q.slope;
     cells["n"] = q.roughness;
     cells["q"] = q.discharge;

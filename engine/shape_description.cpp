@@ -1,7 +1,5 @@
 #include "shape_description.h"
 
-#include "number_text.h"
-
 namespace vazolar {
 
 namespace {
@@ -127,26 +125,6 @@ QString trialVariableName(Shape shape) {
             return QString::fromLatin1(column.name);
     }
     return QString();
-}
-
-QString columnHeading(Shape shape, const std::vector<int>& blanks, HeadingNames names) {
-    const std::vector<ColumnDescription>& columns = describe(shape).columns;
-    Q_ASSERT(blanks.size() == columns.size());
-    QString heading;
-    auto blank = blanks.begin();
-    for (const ColumnDescription& column : columns) {
-        const QString name = names == HeadingNames::Symbol ? symbolOf(column.quantity)
-                                                           : QString::fromLatin1(column.name);
-        heading += QString(*blank++, u' ') + name + u'(' + unitOf(column.quantity) + u')';
-    }
-    return heading;
-}
-
-QStringList columnCells(Shape shape, const SectionQuantities& quantities) {
-    QStringList cells;
-    for (const ColumnDescription& column : describe(shape).columns)
-        cells << formatQuantity(quantities[column.quantity]);
-    return cells;
 }
 
 } // namespace vazolar

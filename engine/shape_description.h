@@ -61,16 +61,4 @@ QStringList columnNames(Shape shape);
 // The name of the trial variable in the column headings ("b", "B", "Y"); empty on the circle.
 QString trialVariableName(Shape shape);
 
-// How a heading names a column: by its name in the rows ("Y") or by its quantity's symbol
-// ("y"); the saved report writes the triangle's depth in lower case.
-enum class HeadingNames { Column, Symbol };
-
-// A column heading: each column's name and unit ("b(m)", "Am(m²)") after its run of blanks,
-// one run per column in `blanks`.
-QString columnHeading(Shape shape, const std::vector<int>& blanks,
-                      HeadingNames names = HeadingNames::Column);
-
-// The quantities of a row, each with four decimals, in column order.
-QStringList columnCells(Shape shape, const SectionQuantities& quantities);
-
 } // namespace vazolar

@@ -1,5 +1,6 @@
 #include "section_layouts.h"
 
+#include "engine/row_text.h"
 #include "engine/shape_description.h"
 #include "look.h"
 #include "shape_profile.h"

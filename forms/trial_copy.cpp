@@ -1,5 +1,6 @@
 #include "trial_copy.h"
 
+#include "engine/row_text.h"
 #include "engine/shape_description.h"
 
 namespace vazolar {

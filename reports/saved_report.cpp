@@ -1,6 +1,6 @@
 #include "saved_report.h"
 
-#include "engine/shape_description.h"
+#include "engine/row_text.h"
 #include "heading_layout.h"
 #include "report_text.h"
 

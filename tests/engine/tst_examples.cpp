@@ -1,4 +1,4 @@
-#include "engine/shape_description.h"
+#include "engine/row_text.h"
 #include "examples.h"
 #include "sizing_helpers.h"
 #include "test_registry.h"
