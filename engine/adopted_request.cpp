@@ -2,6 +2,8 @@
 
 #include "number_text.h"
 #include "sections.h"
+#include "shape_description.h"
+#include "sizing_messages.h"
 
 #include <cmath>
 
@@ -20,9 +22,6 @@ const char* const kRoughness = "n";
 const char* const kDischarge = "Q projeto (m³/s)";
 const char* const kDepth = "y (m)";
 const char* const kAngle = "ANGULO (°)";
-const char* const kBottomWidth = "b (m)";
-const char* const kWidth = "B (m)";
-const char* const kDiameter = "D (m)";
 const char* const kBankHeight = "H (m)";
 const char* const kMaxVelocity = "vmax (m/s)";
 const char* const kMinVelocity = "vmin (m/s)";
@@ -40,13 +39,7 @@ double number(const QString& text, const char* caption) {
     try {
         return parseFieldNumber(text, Field::None);
     } catch (const SizingError& error) {
-        if (error.fault() == Fault::Overflow)
-            fail(QString::fromUtf8("O valor de %1 é grande demais para o cálculo.\n\n"
-                                   "Verifique o campo %1.")
-                     .arg(name));
-        fail(QString::fromUtf8("O valor de %1 não é um número válido.\n\n"
-                               "Digite o número com a vírgula decimal, por exemplo 0,015.")
-                 .arg(name));
+        fail(fieldFaultMessage(error, name));
     }
 }
 
@@ -73,20 +66,10 @@ double sideSlope(const QString& angleText) {
 }
 
 Section sectionOf(const AdoptedRequest& r) {
-    switch (r.shape) {
-    case Shape::Trapezoidal: {
-        const double z = sideSlope(r.angle);
-        return TrapezoidSection{positiveNumber(r.bottomWidth, kBottomWidth), z};
-    }
-    case Shape::Rectangular:
-        return RectangleSection{positiveNumber(r.width, kWidth)};
-    case Shape::Triangular:
-        return TriangleSection{};
-    case Shape::Circular:
-        return CircleSection{positiveNumber(r.diameter, kDiameter)};
-    }
-    Q_UNREACHABLE();
-    return TriangleSection{};
+    const double z = hasField(r.shape, Field::Angle) ? sideSlope(r.angle) : 0.0;
+    const std::optional<AdoptedDimension> dimension = adoptedDimension(r.shape);
+    return makeSection(r.shape,
+                       dimension ? positiveNumber(r.*dimension->text, dimension->caption) : 0.0, z);
 }
 
 void readFlow(const AdoptedRequest& r, AdoptedInputs& in) {

@@ -99,9 +99,15 @@ std::optional<double> criticalDepth(const Section& section, double discharge) {
 
 HydraulicCheck flowAtDepth(const Section& section, double depth, double discharge,
                            const ManningInputs& manning) noexcept {
+    const FlowGeometry geometry = positive(depth) ? flowGeometry(section, depth) : FlowGeometry{};
+    return flowWithGeometry(section, depth, geometry, discharge, manning);
+}
+
+HydraulicCheck flowWithGeometry(const Section& section, double depth, const FlowGeometry& geometry,
+                                double discharge, const ManningInputs& manning) noexcept {
     HydraulicCheck check;
     if (positive(depth)) {
-        fillGeometry(check, flowGeometry(section, depth), depth);
+        fillGeometry(check, geometry, depth);
         fillMotion(check, discharge, manning.slopePercent);
     }
     if (const auto* circle = std::get_if<CircleSection>(&section))

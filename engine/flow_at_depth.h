@@ -19,6 +19,10 @@ std::optional<double> criticalDepth(const Section& section, double discharge);
 HydraulicCheck flowAtDepth(const Section& section, double depth, double discharge,
                            const ManningInputs& manning) noexcept;
 
+// The same with the geometry at that depth given: a sized trial's own row.
+HydraulicCheck flowWithGeometry(const Section& section, double depth, const FlowGeometry& geometry,
+                                double discharge, const ManningInputs& manning) noexcept;
+
 // The design shear on the bed at the deepest point, γ y I / 100 in Pa (FHWA HEC-15: τd = γ d S0).
 Figure greatestBedShear(double depth, double slopePercent);
 

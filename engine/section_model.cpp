@@ -60,4 +60,18 @@ double deepestDepth(const Section& section) {
     return std::numeric_limits<double>::infinity();
 }
 
+Section makeSection(Shape shape, double dimension, double sideSlope) {
+    switch (shape) {
+    case Shape::Trapezoidal:
+        return TrapezoidSection{dimension, sideSlope};
+    case Shape::Rectangular:
+        return RectangleSection{dimension};
+    case Shape::Triangular:
+        return TriangleSection{};
+    case Shape::Circular:
+        break;
+    }
+    return CircleSection{dimension};
+}
+
 } // namespace vazolar

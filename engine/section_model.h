@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shape.h"
+
 #include <variant>
 
 // The sections an engineer adopts, by their dimensions, and their flow area, wetted perimeter,
@@ -33,6 +35,10 @@ struct FlowGeometry {
     double topWidth = 0.0;        // T (m); 0 in a full pipe
     double hydraulicRadius = 0.0; // R = A / P (m)
 };
+
+// The section of a shape by its one dimension (b, B or D; the 1:1 triangle has none) and, on
+// the trapezoid, its side slope z.
+Section makeSection(Shape shape, double dimension, double sideSlope);
 
 // The geometry at depth y > 0. A circle is filled to at most its diameter: a greater depth is
 // read as the full pipe.

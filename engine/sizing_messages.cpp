@@ -7,16 +7,6 @@ namespace vazolar {
 
 namespace {
 
-QString fieldMessage(const SizingError& error, const QString& caption) {
-    if (error.fault() == Fault::Overflow)
-        return QString::fromUtf8("O valor de %1 é grande demais para o cálculo.\n\n"
-                                 "Verifique o campo %1.")
-            .arg(caption);
-    return QString::fromUtf8("O valor de %1 não é um número válido.\n\n"
-                             "Digite o número com a vírgula decimal, por exemplo 0,015.")
-        .arg(caption);
-}
-
 QString arithmeticMessage(Fault fault) {
     switch (fault) {
     case Fault::DivisionByZero:
@@ -41,7 +31,7 @@ QString arithmeticMessage(Fault fault) {
             "demais para o cálculo.\n\nVerifique os dados: um valor inicial igual a zero, o n "
             "e a declividade iguais a zero ou, no canal circular, uma vazão de projeto igual a "
             "zero levam a isso.");
-    case Fault::TypeMismatch: // always names its field: see fieldMessage
+    case Fault::TypeMismatch: // always names its field: see fieldFaultMessage
         break;
     }
     Q_UNREACHABLE();
@@ -50,9 +40,19 @@ QString arithmeticMessage(Fault fault) {
 
 } // namespace
 
+QString fieldFaultMessage(const SizingError& error, const QString& caption) {
+    if (error.fault() == Fault::Overflow)
+        return QString::fromUtf8("O valor de %1 é grande demais para o cálculo.\n\n"
+                                 "Verifique o campo %1.")
+            .arg(caption);
+    return QString::fromUtf8("O valor de %1 não é um número válido.\n\n"
+                             "Digite o número com a vírgula decimal, por exemplo 0,015.")
+        .arg(caption);
+}
+
 QString sizingFaultMessage(const SizingError& error, const QString& fieldCaption) {
     if (error.field() != Field::None)
-        return fieldMessage(error, fieldCaption);
+        return fieldFaultMessage(error, fieldCaption);
     return arithmeticMessage(error.fault());
 }
 

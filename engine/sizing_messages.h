@@ -11,6 +11,10 @@ namespace vazolar {
 // is named by its caption on the form (fieldCaption), such as "n" or "I (%)".
 QString sizingFaultMessage(const SizingError& error, const QString& fieldCaption);
 
+// What the user reads of a field whose text cannot be used (not a number, too large), naming
+// the field by its caption.
+QString fieldFaultMessage(const SizingError& error, const QString& fieldCaption);
+
 // The same, naming the field by its caption on the shape's form.
 QString sizingFaultMessage(Shape shape, const SizingError& error);
 

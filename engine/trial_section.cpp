@@ -1,19 +1,13 @@
 #include "trial_section.h"
 
+#include "adopted_request.h"
+
 namespace vazolar {
 
 Section trialSection(const RunInputs& run, const SectionQuantities& trial) {
-    switch (run.shape) {
-    case Shape::Trapezoidal:
-        return TrapezoidSection{trial.bottomWidth, run.constants.sideSlope};
-    case Shape::Rectangular:
-        return RectangleSection{trial.bottomWidth};
-    case Shape::Triangular:
-        return TriangleSection{};
-    case Shape::Circular:
-        break;
-    }
-    return CircleSection{trial.diameter};
+    const std::optional<AdoptedDimension> dimension = adoptedDimension(run.shape);
+    return makeSection(run.shape, dimension ? trial[dimension->trialQuantity] : 0.0,
+                       run.constants.sideSlope);
 }
 
 } // namespace vazolar
