@@ -36,7 +36,13 @@ const QString kOptionsHelp = QString::fromUtf8(
     "                      relatorio (o padrão): as linhas do relatório que SALVAR grava;\n"
     "                      csv: a tabela das tentativas com a análise hidráulica\n"
     "  --saida ARQUIVO     grava em ARQUIVO em vez da saída padrão (o relatório em\n"
-    "                      Windows-1252 com CR LF, como SALVAR)\n\n"
+    "                      Windows-1252 com CR LF, como SALVAR)\n"
+    "  --memoria ARQUIVO.pdf\n"
+    "                      grava também a memória de cálculo em PDF; a seção adotada é a\n"
+    "                      última tentativa, com a borda livre de --borda-livre ou --altura\n"
+    "                      (usbr se omitidas); em verificar, a seção verificada\n"
+    "  --obra, --trecho, --responsavel TEXTO\n"
+    "                      identificação na memória de cálculo (nome e CREA do responsável)\n\n"
     "Opções de verificar (a seção adotada, que se constrói):\n"
     "  --b, --B, --D TEXTO largura do fundo b (trapezoidal), largura B (retangular) ou\n"
     "                      diâmetro D (circular), em metros; o triangular tem lados 1:1\n"
@@ -63,11 +69,14 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kValueOptions[] = {
-    {"i", "TEXTO"},           {"angulo", "TEXTO"},     {"n", "TEXTO"},       {"q", "TEXTO"},
-    {"inicial", "TEXTO"},     {"incremento", "PASSO"}, {"saida", "ARQUIVO"}, {"formato", "FORMATO"},
-    {"b", "TEXTO"},           {"B", "TEXTO"},          {"D", "TEXTO"},       {"y", "TEXTO"},
-    {"borda-livre", "REGRA"}, {"altura", "TEXTO"},     {"vmax", "TEXTO"},    {"vmin", "TEXTO"},
-    {"frmax", "TEXTO"},       {"ymaxd", "TEXTO"}};
+    {"i", "TEXTO"},           {"angulo", "TEXTO"},    {"n", "TEXTO"},
+    {"q", "TEXTO"},           {"inicial", "TEXTO"},   {"incremento", "PASSO"},
+    {"saida", "ARQUIVO"},     {"formato", "FORMATO"}, {"b", "TEXTO"},
+    {"B", "TEXTO"},           {"D", "TEXTO"},         {"y", "TEXTO"},
+    {"borda-livre", "REGRA"}, {"altura", "TEXTO"},    {"vmax", "TEXTO"},
+    {"vmin", "TEXTO"},        {"frmax", "TEXTO"},     {"ymaxd", "TEXTO"},
+    {"memoria", "ARQUIVO"},   {"obra", "TEXTO"},      {"trecho", "TEXTO"},
+    {"responsavel", "TEXTO"}};
 
 void addOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -145,13 +154,34 @@ Outcome<SizeFormat> sizeFormat(const QCommandLineParser& parser) {
         QStringLiteral("formato desconhecido: \"%1\"; use relatorio ou csv.").arg(format));
 }
 
+// The memo's options; they need --memoria.
+Outcome<MemoRequest> memoRequest(const QCommandLineParser& parser,
+                                 const QStringList& dependentOptions) {
+    for (const QString& name : dependentOptions) {
+        if (parser.isSet(name) && !parser.isSet("memoria"))
+            return usageError(QStringLiteral("a opção --%1 só vale com --memoria.").arg(name));
+    }
+    if (parser.isSet("memoria") && parser.value("memoria").isEmpty())
+        return usageError(QStringLiteral("falta o ARQUIVO de --memoria."));
+    return MemoRequest{parser.value("memoria"),
+                       {parser.value("obra"), parser.value("trecho"), parser.value("responsavel")},
+                       parser.value("borda-livre"),
+                       parser.value("altura")};
+}
+
+const QStringList kMemoOptions{"memoria", "obra", "trecho", "responsavel"};
+
 Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QStringList& positional) {
     const Outcome<Shape> shape = shapeArgument(positional);
     if (!shape)
         return Failure{shape.message()};
     const QStringList options = optionsOf(shape.value());
+    QStringList memoOptions{"obra", "trecho", "responsavel"};
+    if (shape.value() != Shape::Circular)
+        memoOptions << "borda-livre"
+                    << "altura";
     const Outcome<> allowed =
-        allowOnly(parser, options + QStringList{"saida", "formato"},
+        allowOnly(parser, options + memoOptions + QStringList{"saida", "formato", "memoria"},
                   QStringLiteral("para o canal %1").arg(shapeName(shape.value())));
     if (!allowed)
         return Failure{allowed.message()};
@@ -171,6 +201,10 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
     if (!format)
         return Failure{format.message()};
     request.format = format.value();
+    const Outcome<MemoRequest> memo = memoRequest(parser, memoOptions);
+    if (!memo)
+        return Failure{memo.message()};
+    request.memo = memo.value();
     return request;
 }
 
@@ -178,6 +212,7 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
 // freeboard of the open shapes, the limits (y/D on the circle only) and the output.
 QStringList verifyOptions(Shape shape) {
     QStringList options{"i", "n", "q", "y", "vmax", "vmin", "frmax", "saida", "formato"};
+    options << kMemoOptions;
     if (const auto dimension = adoptedDimension(shape))
         options << QString::fromLatin1(dimension->name);
     if (shape == Shape::Trapezoidal)
@@ -233,6 +268,12 @@ Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
     if (!format)
         return Failure{format.message()};
     request.format = format.value() == SizeFormat::Csv ? VerifyFormat::Csv : VerifyFormat::Report;
+    const Outcome<MemoRequest> memo = memoRequest(parser, {"obra", "trecho", "responsavel"});
+    if (!memo)
+        return Failure{memo.message()};
+    request.memo = memo.value();
+    request.memo.freeboard.clear();
+    request.memo.bankHeight.clear();
     return request;
 }
 
@@ -295,6 +336,14 @@ bool wantsCommandLine(const QStringList& arguments) {
     const QString& first = arguments[1];
     const bool qtWindowOption = first.size() > 2 && first.startsWith(u'-') && first[1] != u'-';
     return !qtWindowOption;
+}
+
+bool paintsPages(const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--memoria") || argument.startsWith("--memoria="))
+            return true;
+    }
+    return false;
 }
 
 int runCommandLine(const QStringList& arguments, Console& console) {

@@ -12,6 +12,9 @@ bool wantsCommandLine(const QStringList& arguments);
 
 // Runs `vazolar dimensionar …`, `vazolar lote …`, `--help` or `--version`; the first argument
 // is the program's name. Returns the exit status.
+// Whether the command line paints (the calculation memo): it then needs a QGuiApplication.
+bool paintsPages(const QStringList& arguments);
+
 int runCommandLine(const QStringList& arguments, Console& console);
 
 } // namespace vazolar::cli

@@ -6,15 +6,25 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
+
+#include <memory>
 
 #include <unistd.h>
 
 namespace {
 
 // The command line runs without any display: a core application loads no window system,
-// whatever QT_QPA_PLATFORM says.
-int runCommandLine(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+// whatever QT_QPA_PLATFORM says; one that paints a memo paints on the offscreen platform.
+int runCommandLine(int argc, char** argv, bool paints) {
+    std::unique_ptr<QCoreApplication> core;
+    if (paints) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        core = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        core = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *core;
     vazolar::installQtPortuguese(app);
     vazolar::cli::DescriptorOutput out(STDOUT_FILENO);
     QFile err;
@@ -38,7 +48,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (vazolar::cli::wantsCommandLine(arguments))
-        return runCommandLine(argc, argv);
+        return runCommandLine(argc, argv, vazolar::cli::paintsPages(arguments));
     QApplication app(argc, argv);
     vazolar::setUpApplication(app);
     return vazolar::runProgram(app);

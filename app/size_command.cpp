@@ -7,6 +7,7 @@
 #include "engine/row_text.h"
 #include "engine/shape_description.h"
 #include "engine/sizing_messages.h"
+#include "engine/trial_adoption.h"
 #include "engine/trial_table.h"
 #include "reports/report_file.h"
 #include "reports/saved_report.h"
@@ -77,6 +78,31 @@ int writeText(const QString& path, const QStringList& lines, Console& console) {
     return kFailure;
 }
 
+int writeOutput(const SizeRequest& request, const TrialTable& trials, Console& console) {
+    if (request.format == SizeFormat::Csv)
+        return writeText(request.outputPath, trialTableLines(trials), console);
+    const QStringList lines = reportLines(request, trials);
+    if (request.outputPath.isEmpty())
+        return writeText(QString(), lines, console);
+    return writeReportFile(request.outputPath, lines, console);
+}
+
+// The memo adopts the last trial as sized, with the freeboard the options give.
+int writeMemo(const SizeRequest& request, const TrialTable& trials, Console& console) {
+    AdoptedRequest adopted =
+        adoptedRequestForTrial(request.input, trials.at(trials.size() - 1), DimensionText::AsSized);
+    if (!request.memo.freeboard.isEmpty() || !request.memo.bankHeight.isEmpty())
+        adopted.freeboard = request.memo.freeboard;
+    adopted.bankHeight = request.memo.bankHeight;
+    const Outcome<AdoptedResult> result = verifyAdoptedSection(adopted);
+    if (!result) {
+        writeLine(console.err, result.message());
+        return kFailure;
+    }
+    return writeMemoFile(request.memo, reports::memoSizing(request.input, trials), adopted,
+                         result.value(), console);
+}
+
 } // namespace
 
 int runSizeCommand(const SizeRequest& request, Console& console) {
@@ -91,12 +117,15 @@ int runSizeCommand(const SizeRequest& request, Console& console) {
         writeLine(console.err, sizingFaultMessage(request.input.shape, error));
         return kFailure;
     }
-    if (request.format == SizeFormat::Csv)
-        return writeText(request.outputPath, trialTableLines(trials), console);
-    const QStringList lines = reportLines(request, trials);
-    if (request.outputPath.isEmpty())
-        return writeText(QString(), lines, console);
-    return writeReportFile(request.outputPath, lines, console);
+    const int status = writeOutput(request, trials, console);
+    if (status != kSuccess || request.memo.path.isEmpty())
+        return status;
+    if (trials.isEmpty()) {
+        writeLine(console.err, QString::fromUtf8("Nenhuma tentativa: a vazão de projeto é "
+                                                 "negativa; a memória de cálculo não foi feita."));
+        return kFailure;
+    }
+    return writeMemo(request, trials, console);
 }
 
 } // namespace vazolar::cli

@@ -2,6 +2,7 @@
 
 #include "channel_text.h"
 #include "console.h"
+#include "memo_request.h"
 
 namespace vazolar::cli {
 
@@ -12,10 +13,11 @@ struct SizeRequest {
     SizingInput input;  // the field texts as typed, and the scroll bar's step
     QString outputPath; // empty: standard output
     SizeFormat format = SizeFormat::Report;
+    MemoRequest memo; // the adopted section is the last trial as sized
 };
 
-// Sizes the channel and writes its report or its trial table; nothing is written when the
-// sizing is abandoned. Returns the exit status.
+// Sizes the channel and writes its report or its trial table, and the memo when asked;
+// nothing is written when the sizing is abandoned. Returns the exit status.
 int runSizeCommand(const SizeRequest& request, Console& console);
 
 } // namespace vazolar::cli

@@ -41,6 +41,8 @@ int runVerifyCommand(const VerifyRequest& request, Console& console) {
         writeLine(console.err, singleLine(outcome.message()));
         return kFailure;
     }
+    if (!request.memo.path.isEmpty())
+        return writeMemoFile(request.memo, std::nullopt, request.section, outcome.value(), console);
     return kSuccess;
 }
 

@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "engine/adopted_request.h"
+#include "memo_request.h"
 
 namespace vazolar::cli {
 
@@ -12,6 +13,7 @@ struct VerifyRequest {
     AdoptedRequest section; // the texts as typed
     QString outputPath;     // empty: standard output
     VerifyFormat format = VerifyFormat::Report;
+    MemoRequest memo; // its freeboard is the section's own
 };
 
 // Verifies the section and writes its figures and checks: as lines of text, or as the CSV

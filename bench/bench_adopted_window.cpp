@@ -28,7 +28,8 @@ static void keystrokeToPictures(benchmark::State& state) {
     QWidget form;
     form.resize(927, 660);
     form.show();
-    AdoptedWindow window(&form, &form, Shape::Circular, dialogs);
+    const QString noSavedReport;
+    AdoptedWindow window(&form, &form, Shape::Circular, dialogs, noSavedReport);
     window.showRequest(AdoptedRequest{.shape = Shape::Circular,
                                       .slope = "0,1",
                                       .roughness = "0,015",

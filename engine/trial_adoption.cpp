@@ -14,7 +14,8 @@ QString roundedUpToCentimetre(double metres) {
     return brazilianLocale().toString(centimetres / 100, 'f', 2);
 }
 
-AdoptedRequest adoptedRequestForTrial(const SizingInput& texts, const SectionQuantities& trial) {
+AdoptedRequest adoptedRequestForTrial(const SizingInput& texts, const SectionQuantities& trial,
+                                      DimensionText written) {
     AdoptedRequest request;
     request.shape = texts.shape;
     request.slope = texts.slope;
@@ -23,7 +24,10 @@ AdoptedRequest adoptedRequestForTrial(const SizingInput& texts, const SectionQua
     if (hasField(texts.shape, Field::Angle))
         request.angle = texts.angle;
     if (const auto dimension = adoptedDimension(texts.shape))
-        request.*dimension->text = roundedUpToCentimetre(trial[dimension->trialQuantity]);
+        request.*dimension->text =
+            written == DimensionText::UpToCentimetre
+                ? roundedUpToCentimetre(trial[dimension->trialQuantity])
+                : brazilianLocale().toString(trial[dimension->trialQuantity], 'g', 17);
     request.freeboard = texts.shape == Shape::Circular ? QString() : QStringLiteral("usbr");
     return request;
 }

@@ -7,10 +7,16 @@
 #include "key_filter.h"
 #include "look.h"
 #include "picture_view.h"
+#include "reports/memo_pdf.h"
+#include "user_dialogs.h"
 #include "window_placement.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -70,9 +76,9 @@ const QString kUndefined = QString::fromUtf8("—");
 } // namespace
 
 AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shape,
-                             UserDialogs& dialogs)
+                             UserDialogs& dialogs, const QString& lastSavePath)
     : QWidget(form, Qt::Window), form_(form), trialList_(trialList), shape_(shape),
-      dialogs_(dialogs), outcome_(Failure{}) {
+      dialogs_(dialogs), outcome_(Failure{}), lastSavePath_(lastSavePath) {
     setObjectName("frmadotada");
     setWindowTitle(QString::fromUtf8("Seção adotada — Canal %1").arg(shapeName(shape)));
     setFont(windowFont(11, false));
@@ -102,6 +108,10 @@ AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shap
     column->addWidget(picsecao);
     column->addWidget(piccurvachave);
     column->addWidget(picenergia);
+    auto* memo = new QGroupBox(QString::fromUtf8("Memória de cálculo"), content);
+    memoLayout_ = new QFormLayout(memo);
+    column->addWidget(memo);
+    buildMemoFields();
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(content);
@@ -114,8 +124,13 @@ AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shap
     cmdcopiar->setObjectName("cmdcopiar");
     cmdcopiar->setToolTip(QString::fromUtf8("Copia a tabela para colar numa planilha"));
     connect(cmdcopiar, &QPushButton::clicked, this, [this] { on_cmdcopiar_clicked(); });
+    cmdmemoria = new QPushButton(QString::fromUtf8("Memória de cálculo…"), this);
+    cmdmemoria->setObjectName("cmdmemoria");
+    cmdmemoria->setToolTip(QString::fromUtf8("Grava a memória de cálculo em PDF"));
+    connect(cmdmemoria, &QPushButton::clicked, this, [this] { on_cmdmemoria_clicked(); });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblstatus, 1);
+    bottom->addWidget(cmdmemoria);
     bottom->addWidget(cmdcopiar);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
@@ -154,6 +169,31 @@ void AdoptedWindow::buildFields() {
     txtfrmax = addField("txtfrmax", QString::fromUtf8("Fr máx"));
     if (shape_ == Shape::Circular)
         txtymaxd = addField("txtymaxd", QString::fromUtf8("y/D máx"));
+}
+
+// The memo's identification, kept for every window while the program runs.
+reports::MemoIdentity& keptIdentity() {
+    static reports::MemoIdentity identity;
+    return identity;
+}
+
+void AdoptedWindow::buildMemoFields() {
+    const std::pair<const char*, QString reports::MemoIdentity::*> fields[] = {
+        {"Obra", &reports::MemoIdentity::work},
+        {"Trecho", &reports::MemoIdentity::stretch},
+        {"Responsável técnico", &reports::MemoIdentity::engineer}};
+    QLineEdit** edits[] = {&txtobra, &txttrecho, &txtresponsavel};
+    const char* names[] = {"txtobra", "txttrecho", "txtresponsavel"};
+    for (int k = 0; k < 3; ++k) {
+        auto* edit = new QLineEdit(keptIdentity().*fields[k].second, this);
+        edit->setObjectName(QString::fromLatin1(names[k]));
+        connect(
+            edit, &QLineEdit::textChanged, this,
+            [member = fields[k].second](const QString& text) { keptIdentity().*member = text; });
+        memoLayout_->addRow(QString::fromUtf8(fields[k].first), edit);
+        *edits[k] = edit;
+    }
+    txtresponsavel->setPlaceholderText(QStringLiteral("nome e CREA"));
 }
 
 void AdoptedWindow::buildPictures() {
@@ -308,6 +348,46 @@ QString AdoptedWindow::copyText() const {
 
 void AdoptedWindow::on_cmdcopiar_clicked() {
     QGuiApplication::clipboard()->setText(copyText());
+}
+
+std::optional<reports::MemoInput> AdoptedWindow::memoInput() const {
+    if (!outcome_)
+        return std::nullopt;
+    return reports::MemoInput{
+        keptIdentity(), QDate::currentDate(), QCoreApplication::applicationVersion(), sizing_,
+        request(),      outcome_.value()};
+}
+
+// memoria_trapezoidal.pdf, in the folder of the last memo or, before one, of the last report.
+QString AdoptedWindow::proposedMemoPath() const {
+    const QString name = QStringLiteral("memoria_%1.pdf").arg(shapeName(shape_));
+    const QString& last = lastMemoPath_.isEmpty() ? lastSavePath_ : lastMemoPath_;
+    if (last.isEmpty())
+        return name;
+    return QFileInfo(last).dir().filePath(name);
+}
+
+void AdoptedWindow::on_cmdmemoria_clicked() {
+    const std::optional<reports::MemoInput> input = memoInput();
+    if (!input) {
+        dialogs_.warn(this, QString::fromUtf8("A memória de cálculo não foi feita: %1")
+                                .arg(QString(outcome_.message()).replace("\n\n", " ")));
+        return;
+    }
+    const SavePrompt prompt{.proposedPath = proposedMemoPath(),
+                            .defaultSuffix = QStringLiteral("pdf"),
+                            .filterDescription = QStringLiteral("Documentos PDF"),
+                            .filterPattern = QStringLiteral("*.pdf")};
+    const std::optional<QString> path = dialogs_.askSavePath(this, prompt);
+    if (!path)
+        return;
+    lastMemoPath_ = *path;
+    setCursor(Qt::WaitCursor);
+    const Outcome<> written = reports::writeMemo(*path, *input);
+    setCursor(Qt::ArrowCursor);
+    if (!written)
+        dialogs_.warn(this, QString::fromUtf8("A memória de cálculo não foi salva em \"%1\": %2")
+                                .arg(QDir::toNativeSeparators(*path), written.message()));
 }
 
 } // namespace vazolar

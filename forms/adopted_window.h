@@ -2,6 +2,9 @@
 
 #include "engine/adopted_request.h"
 #include "engine/adopted_text.h"
+#include "reports/memo_content.h"
+
+#include <optional>
 
 #include <QList>
 #include <QWidget>
@@ -27,7 +30,13 @@ class AdoptedWindow : public QWidget {
     Q_OBJECT
 
 public:
-    AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shape, UserDialogs& dialogs);
+    // lastSavePath: the form's last saved report, whose folder the memo's save dialog opens
+    // in; it lives as long as the form.
+    AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shape, UserDialogs& dialogs,
+                  const QString& lastSavePath);
+
+    // The run the memo documents with the section.
+    void setSizing(std::optional<reports::MemoSizing> sizing) { sizing_ = std::move(sizing); }
 
     // Puts the request's texts in the fields and shows the window, beside its form the first
     // time.
@@ -38,6 +47,9 @@ public:
     const Outcome<AdoptedResult>& outcome() const { return outcome_; }
     // The results table as Copiar puts it on the clipboard.
     QString copyText() const;
+    // What "Memória de cálculo…" writes: the run and the section as the window shows it.
+    // Nothing while a field cannot be read.
+    std::optional<reports::MemoInput> memoInput() const;
 
 private:
     QLineEdit* addField(const char* name, const QString& caption);
@@ -48,6 +60,9 @@ private:
     void showPictures();
     void on_cmbborda_activated();
     void on_cmdcopiar_clicked();
+    void on_cmdmemoria_clicked();
+    void buildMemoFields();
+    QString proposedMemoPath() const;
 
     QWidget* form_;
     const QWidget* trialList_;
@@ -56,8 +71,12 @@ private:
     Outcome<AdoptedResult> outcome_;
     QList<ResultRow> rows_;
     bool filling_ = false; // showRequest is putting texts in the fields
+    std::optional<reports::MemoSizing> sizing_;
+    const QString& lastSavePath_;
+    QString lastMemoPath_;
 
     QFormLayout* fieldsLayout_ = nullptr;
+    QFormLayout* memoLayout_ = nullptr;
     QLineEdit* txtdimensao = nullptr; // b, B or D; the triangle has none
     QLineEdit* txtangulo = nullptr;
     QLineEdit* txti = nullptr;
@@ -72,6 +91,10 @@ private:
     QTableWidget* grdresultado = nullptr;
     QLabel* lblstatus = nullptr;
     QPushButton* cmdcopiar = nullptr;
+    QPushButton* cmdmemoria = nullptr;
+    QLineEdit* txtobra = nullptr;
+    QLineEdit* txttrecho = nullptr;
+    QLineEdit* txtresponsavel = nullptr;
     PictureView* picsecao = nullptr;
     PictureView* piccurvachave = nullptr;
     PictureView* picenergia = nullptr;

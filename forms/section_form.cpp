@@ -113,7 +113,8 @@ void SectionForm::connectHandlers() {
         requireControl<QLineEdit>(this, "Text1"), requireControl<QListWidget>(this, "lstcondicoes"),
         fieldOf(Field::Roughness)};
     panel_ = new roughness::RoughnessPanel(panel, profile_.focusOnNClosesPanel, this);
-    trialActions_ = new TrialActions(this, lstresposta, txtresposta, trials_, runTexts_, dialogs_);
+    trialActions_ = new TrialActions(this, lstresposta, txtresposta, trials_, runTexts_, dialogs_,
+                                     lastSavePath_);
 }
 
 QLineEdit* SectionForm::fieldOf(Field field) const {

@@ -21,9 +21,9 @@ namespace vazolar {
 
 TrialActions::TrialActions(QWidget* form, QListWidget* list, QLineEdit* resultField,
                            const TrialTable& trials, const SizingInput& runTexts,
-                           UserDialogs& dialogs)
+                           UserDialogs& dialogs, const QString& lastSavePath)
     : QObject(form), form_(form), list_(list), resultField_(resultField), trials_(trials),
-      runTexts_(runTexts), dialogs_(dialogs) {
+      runTexts_(runTexts), dialogs_(dialogs), lastSavePath_(lastSavePath) {
     if (list_) {
         list_->installEventFilter(this);
         list_->viewport()->installEventFilter(this);
@@ -70,7 +70,9 @@ void TrialActions::showAdopted(int row) {
     if (!isTrial(row))
         return;
     if (!adopted_)
-        adopted_ = new AdoptedWindow(form_, tableWidget(), trials_.inputs().shape, dialogs_);
+        adopted_ = new AdoptedWindow(form_, tableWidget(), trials_.inputs().shape, dialogs_,
+                                     lastSavePath_);
+    adopted_->setSizing(reports::memoSizing(runTexts_, trials_));
     adopted_->showRequest(adoptedRequestForTrial(runTexts_, trials_.at(row)));
 }
 

@@ -29,7 +29,7 @@ public:
     // list is null on the circular form; trials and runTexts (the field texts of the run)
     // live as long as the form.
     TrialActions(QWidget* form, QListWidget* list, QLineEdit* resultField, const TrialTable& trials,
-                 const SizingInput& runTexts, UserDialogs& dialogs);
+                 const SizingInput& runTexts, UserDialogs& dialogs, const QString& lastSavePath);
 
     // The analysis window of the trial (counted from 0), opened or brought forward.
     void showAnalysis(int row);
@@ -66,6 +66,7 @@ private:
     const TrialTable& trials_;
     const SizingInput& runTexts_;
     UserDialogs& dialogs_;
+    const QString& lastSavePath_;
     QPointer<AnalysisWindow> analysis_;
     int analysisRow_ = -1;
     QPointer<AdoptedWindow> adopted_;

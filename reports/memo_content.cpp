@@ -5,7 +5,9 @@
 #include "engine/increment.h"
 #include "engine/limit_text.h"
 #include "engine/number_text.h"
+#include "engine/row_text.h"
 #include "engine/shape_description.h"
+#include "printed_report.h"
 
 namespace vazolar::reports {
 
@@ -136,6 +138,20 @@ QString freeboardRuleText(const AdoptedResult& result) {
         .arg(formatQuantity(usbrCoefficient(result.discharge)));
 }
 
+QString freeboardRuleName(const Freeboard& freeboard) {
+    switch (freeboard.rule) {
+    case FreeboardRule::Height:
+        return QStringLiteral("altura dada");
+    case FreeboardRule::DepthShare:
+        return QString::fromUtf8("%1 % da profundidade").arg(formatQuantity(100 * freeboard.value));
+    case FreeboardRule::BankHeight:
+        return QStringLiteral("altura total H dada");
+    case FreeboardRule::Usbr:
+        break;
+    }
+    return QString::fromUtf8("USBR, F = √(C · y)");
+}
+
 void addMethod(Blocks& blocks, const MemoInput& input) {
     const Shape shape = input.adopted.shape;
     blocks.heading(QString::fromUtf8("2. Método"));
@@ -214,7 +230,7 @@ void addAdopted(Blocks& blocks, const MemoInput& input, int number) {
     }
     if (input.result.bank)
         cells << QStringList{QString::fromUtf8("Regra da borda livre"),
-                             freeboardRuleText(input.result).section(u';', 0, 0), QString()};
+                             freeboardRuleName(input.result.inputs.freeboard), QString()};
     blocks.table(cells);
 }
 
@@ -272,6 +288,16 @@ QString memoTitle(const MemoInput& input) {
     return QString::fromUtf8("Memória de cálculo — %1 de canal %2")
         .arg(QString::fromUtf8(input.sizing ? "dimensionamento" : "verificação"),
              shapeName(input.adopted.shape));
+}
+
+MemoSizing memoSizing(const SizingInput& texts, const TrialTable& trials) {
+    MemoSizing sizing{texts, printedColumnHeading(texts.shape), {}, {}};
+    sizing.rows.reserve(trials.size());
+    for (int row = 0; row < trials.size(); ++row)
+        sizing.rows << rowText(trials.inputs().shape, trials.at(row));
+    if (!trials.isEmpty())
+        sizing.check = analysisSheet(trials, trials.size() - 1);
+    return sizing;
 }
 
 QList<MemoBlock> memoBlocks(const MemoInput& input) {

@@ -69,6 +69,10 @@ constexpr int kMemoRowsAtEachEnd = 10;
 
 QList<MemoBlock> memoBlocks(const MemoInput& input);
 
+// The sizing of a finished run as the memo shows it: its texts, its rows under the printed
+// column heading, and the check of its last trial.
+MemoSizing memoSizing(const SizingInput& texts, const TrialTable& trials);
+
 // "Memória de cálculo — dimensionamento de canal trapezoidal" (or "verificação de", for a
 // verification alone).
 QString memoTitle(const MemoInput& input);

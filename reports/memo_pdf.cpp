@@ -108,21 +108,26 @@ private:
         y_ += metrics.lineSpacing();
     }
 
-    void paragraph(const QString& content) {
+    // The text in lines no wider than the page, broken between words.
+    void wrapped(const QString& content, double indent) {
         const QFontMetricsF metrics = styles_.metrics(styles_.body);
         QString current;
         for (const QString& word : content.split(u' ', Qt::SkipEmptyParts)) {
             const QString longer = current.isEmpty() ? word : current + u' ' + word;
-            if (!current.isEmpty() && metrics.horizontalAdvance(longer) > page_.width()) {
-                line(styles_.body, current);
+            if (!current.isEmpty() && metrics.horizontalAdvance(longer) > page_.width() - indent) {
+                line(styles_.body, current, indent);
                 current = word;
             } else {
                 current = longer;
             }
         }
         if (!current.isEmpty())
-            line(styles_.body, current);
-        y_ += metrics.lineSpacing() * 0.3;
+            line(styles_.body, current, indent);
+    }
+
+    void paragraph(const QString& content) {
+        wrapped(content, 0);
+        y_ += styles_.metrics(styles_.body).lineSpacing() * 0.3;
     }
 
     void heading(const QString& content) {
@@ -225,7 +230,7 @@ private:
             paragraph(block.text);
             break;
         case BlockKind::Formula:
-            line(styles_.body, block.text, millimetres(8));
+            wrapped(block.text, millimetres(8));
             break;
         case BlockKind::Table:
             table(block.cells);

@@ -8,10 +8,6 @@ namespace vazolar::reports {
 
 namespace {
 
-QString columnsText(Shape shape) {
-    return columnHeading(shape, headingLayout(shape).printedColumnBlanks);
-}
-
 // Lines 1 to 11 of the three trial shapes; the rows follow the column heading directly.
 QStringList trialHeading(const ReportData& data) {
     const HeadingLayout& layout = headingLayout(data.shape);
@@ -25,7 +21,7 @@ QStringList trialHeading(const ReportData& data) {
             indented(17, dataHeadingText()),
             dataLine(data, IncrementOnLine::LeftOut),
             QString(),
-            columnsText(data.shape)};
+            printedColumnHeading(data.shape)};
 }
 
 // Lines 1 to 11 of the circle: two empty lines before the column heading, one after it.
@@ -40,7 +36,7 @@ QStringList circularHeading(const ReportData& data) {
         dataLine(data, IncrementOnLine::LeftOut),
         QString(),
         QString(),
-        columnsText(Shape::Circular),
+        printedColumnHeading(Shape::Circular),
         QString()};
 }
 
@@ -50,6 +46,10 @@ PrintedReport printedReport(const ReportData& data) {
     if (!isTrialShape(data.shape))
         return {circularHeading(data), {data.rows.value(0)}, false, false};
     return {trialHeading(data), data.rows, true, true};
+}
+
+QString printedColumnHeading(Shape shape) {
+    return columnHeading(shape, headingLayout(shape).printedColumnBlanks);
 }
 
 } // namespace vazolar::reports

@@ -19,4 +19,7 @@ struct PrintedReport {
 // the circle's report always has 12.
 PrintedReport printedReport(const ReportData& data);
 
+// The column heading over the printed rows ("b(m)      B(m) …").
+QString printedColumnHeading(Shape shape);
+
 } // namespace vazolar::reports

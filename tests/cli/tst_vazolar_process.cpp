@@ -1,10 +1,13 @@
 #include "examples.h"
+#include "pdf_text.h"
 #include "small_disk.h"
 #include "test_registry.h"
 
 #include <QProcess>
+
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 using namespace vazolar;
 using namespace vazolar::testing;
@@ -77,6 +80,66 @@ private slots:
         QCOMPARE(process->exitCode(), 2);
         QCOMPARE(process->readAllStandardOutput(), QByteArray());
         QVERIFY(process->readAllStandardError().contains("falta a opção --i"));
+    }
+
+    // --memoria of both commands, with no display: the memo's text as a reader shows it.
+    void writesTheMemo_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("dimensionar")
+            << QStringList{"dimensionar",   "retangular", "--i",          "0,1",
+                           "--n",           "0,015",      "--q",          "0,5",
+                           "--inicial",     "0,5",        "--incremento", "0,1",
+                           "--borda-livre", "20%",        "--obra",       "Canal de irrigação"}
+            << QStringList{"Memória de cálculo — dimensionamento de canal retangular",
+                           "Obra: Canal de irrigação", "1,1000 0,5500 0,6050 2,2000",
+                           "Profundidade normal yn", "Regra da borda livre"};
+        // The adopted-section reference: circle D 0,90 at I 0,1 %, n 0,015, Q 0,5 m³/s.
+        QTest::newRow("verificar")
+            << QStringList{"verificar", "circular", "--D", "0,90", "--i",     "0,1",
+                           "--n",       "0,015",    "--q", "0,5",  "--ymaxd", "0,85"}
+            << QStringList{"Memória de cálculo — verificação de canal circular",
+                           "0,7442",
+                           "0,8269",
+                           "y/D ≤ ymaxd",
+                           "0,8500",
+                           "atende",
+                           "Figura 3"};
+    }
+    void writesTheMemo() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, texts);
+        if (!hasPdfTools())
+            QSKIP("pdftotext and pdffonts (poppler-utils) are not installed");
+        QTemporaryDir dir;
+        const QString memo = dir.filePath("memoria.pdf");
+        QProcess* process = startVazolar(arguments + QStringList{"--memoria", memo}, this);
+        QVERIFY(process->waitForFinished(30000));
+        QVERIFY2(process->exitCode() == 0, process->readAllStandardError().constData());
+        const QStringList pages = pdfPages(memo);
+        QCOMPARE(firstMissing(pages, texts), QString());
+        QVERIFY(!pages.join(' ').contains("Tabela de tentativas") || arguments[0] == "dimensionar");
+        QVERIFY(allFontsEmbedded(memo));
+    }
+
+    // A memo on a full disk: status 3, the earlier memo keeps its bytes, nothing is left.
+    void memoOnAFullDisk() {
+        const SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        QVERIFY(disk.place("memoria.pdf", "anterior"));
+        QVERIFY(disk.fill(4096));
+        QProcess* process = startVazolar({"verificar", "triangular", "--i", "0,1", "--n", "0,015",
+                                          "--q", "0,5", "--memoria", disk.filePath("memoria.pdf")},
+                                         this);
+        QVERIFY(process->waitForFinished(30000));
+        QCOMPARE(process->exitCode(), 3);
+        QVERIFY(QString::fromUtf8(process->readAllStandardError())
+                    .contains("A memória de cálculo não foi salva em \"" +
+                              disk.filePath("memoria.pdf") +
+                              "\": Não há espaço disponível no dispositivo"));
+        QCOMPARE(contentOf(disk.filePath("memoria.pdf")), QByteArray("anterior"));
+        QCOMPARE(disk.names(), QStringList{"memoria.pdf"});
     }
 
     // A full disk under --saida, or under a shell redirection of standard output: the failure

@@ -1,4 +1,5 @@
 #include "forms/adopted_window.h"
+#include "pdf_text.h"
 #include "test_registry.h"
 #include "trial_helpers.h"
 
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 using namespace vazolar;
 using namespace vazolar::testing;
@@ -152,6 +154,37 @@ private slots:
         QVERIFY(!check->icon().isNull());
         QTest::mouseClick(window->findChild<QPushButton*>("cmdcopiar"), Qt::LeftButton);
         QVERIFY(QApplication::clipboard()->text().contains("V ≤ vmax\t"));
+    }
+
+    // "Memória de cálculo…" writes the run and the section as the window shows it, under the
+    // name the save dialog proposes in the folder of the last report.
+    void writesTheMemo() {
+        if (!hasPdfTools())
+            QSKIP("pdftotext and pdffonts (poppler-utils) are not installed");
+        SizedExample sized("trapezoidal-worked");
+        QTemporaryDir dir;
+        sized.open.dialogs.saveAnswers.push_back(dir.filePath("r.TXT"));
+        sized.open.ui.click("cmbsalvar");
+        AdoptedWindow* window = adoptLastTrial(sized);
+        retype(window, "txtobra", "Canal principal");
+        retype(window, "txtvmax", "1,5");
+        const QString memo = dir.filePath("memoria_trapezoidal.pdf");
+        sized.open.dialogs.saveAnswers.push_back(memo);
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdmemoria"), Qt::LeftButton);
+        QCOMPARE(sized.open.dialogs.savePrompts.back().proposedPath, memo);
+        QVERIFY(sized.open.dialogs.messages.empty());
+        const QStringList expected =
+            QStringList{"Memória de cálculo — dimensionamento de canal trapezoidal",
+                        "Obra: Canal principal",
+                        "0,1 %",
+                        "30 °",
+                        "0,015",
+                        "0,5 m³/s"} +
+            sized.example.rows + QStringList{"0,4504",   "5. Seção adotada", "0,7000",
+                                             "0,5439",   "0,9065",           "6. Verificações",
+                                             "V ≤ vmax", "1,5000 m/s",       "0,9065 m/s",
+                                             "atende"};
+        QCOMPARE(firstMissing(pdfPages(memo), expected), QString());
     }
 
     // One window per form, opened from the list's menu too; NOVO closes it, as the form does.

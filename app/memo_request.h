@@ -1,0 +1,24 @@
+#pragma once
+
+#include "console.h"
+#include "reports/memo_content.h"
+
+#include <QString>
+
+namespace vazolar::cli {
+
+// `--memoria` of `dimensionar` and `verificar`: where the calculation memo goes, who and what
+// it is for, and, for `dimensionar`, the freeboard of the section it adopts.
+struct MemoRequest {
+    QString path; // empty: no memo
+    reports::MemoIdentity identity;
+    QString freeboard;  // `--borda-livre`
+    QString bankHeight; // `--altura`
+};
+
+// Writes the memo of the sizing (if any) and of the adopted section's result. Returns the
+// exit status: kFileError, with the reason on standard error, when it cannot be written.
+int writeMemoFile(const MemoRequest& request, std::optional<reports::MemoSizing> sizing,
+                  const AdoptedRequest& adopted, const AdoptedResult& result, Console& console);
+
+} // namespace vazolar::cli
