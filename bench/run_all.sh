@@ -8,7 +8,7 @@ repetitions=${1:-10}
 tree=build/release
 scripts/build "$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAZOLAR_BUILD_BENCH=ON
 export QT_QPA_PLATFORM=offscreen
-for program in bench_engine bench_adopted bench_form bench_adopted_window bench_reports; do
+for program in bench_engine bench_adopted bench_form bench_adopted_window bench_reports bench_memo; do
     "$tree/bench/$program" --benchmark_repetitions="$repetitions" \
         --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '_median'
 done

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <optional>
 
 namespace vazolar::reports {
@@ -144,6 +145,7 @@ private:
             columns == 4 ? QList<double>{0.34, 0.24, 0.24, 0.18} : QList<double>{0.62, 0.2, 0.18};
         const QFontMetricsF metrics = styles_.metrics(styles_.table);
         const double height = metrics.lineSpacing() * 1.35;
+        need(height * std::min<qsizetype>(cells.size(), 4)); // the header not alone at a foot
         for (qsizetype r = 0; r < cells.size(); ++r) {
             need(height);
             const QStringList& cellRow = cells[r];

@@ -1,0 +1,64 @@
+#include "engine/sizing.h"
+#include "engine/trial_adoption.h"
+#include "engine/trial_table.h"
+#include "reports/memo_pdf.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace vazolar;
+using namespace vazolar::reports;
+
+namespace {
+
+// The memo of a sizing, adopting its last trial as sized, as `dimensionar --memoria` makes it.
+MemoInput memoOf(const SizingInput& texts) {
+    TrialTable trials;
+    trials.start(convertInputs(texts));
+    runSizing(trials.inputs(),
+              [&](const QString&, const SectionQuantities& q) { trials.append(q); });
+    const AdoptedRequest adopted =
+        adoptedRequestForTrial(texts, trials.at(trials.size() - 1), DimensionText::AsSized);
+    return {{"Canal principal", "Estaca 0 a 12", "Eng. Fulana de Tal, CREA 12345/D"},
+            QDate(2026, 12, 9),
+            "1.0.0",
+            memoSizing(texts, trials),
+            adopted,
+            verifyAdoptedSection(adopted).value()};
+}
+
+void writeMemoOf(benchmark::State& state, const SizingInput& texts) {
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        const Outcome<> written = writeMemo(dir.filePath("memoria.pdf"), memoOf(texts));
+        if (!written)
+            state.SkipWithError(qPrintable(written.message()));
+    }
+}
+
+} // namespace
+
+// The worked trapezoid (I 0,1 %, 30°, n 0,015, Qd 0,5, b from 0,5 by 0,10): three rows, the
+// pictures, five pages; sized, laid out, painted and written.
+static void memoOfTheWorkedTrapezoid(benchmark::State& state) {
+    writeMemoOf(state, {.shape = Shape::Trapezoidal,
+                        .slope = "0,1",
+                        .angle = "30",
+                        .roughness = "0,015",
+                        .discharge = "0,5",
+                        .start = "0,5",
+                        .scrollValue = 19});
+}
+BENCHMARK(memoOfTheWorkedTrapezoid)->Unit(benchmark::kMillisecond);
+
+// The longest run that ends well, 32767 rectangle trials, every one of them in Anexo A.
+static void memoOfTheLongestRun(benchmark::State& state) {
+    writeMemoOf(state, {.shape = Shape::Rectangular,
+                        .slope = "0,1",
+                        .roughness = "0,015",
+                        .discharge = "4598,8",
+                        .start = "0,001",
+                        .scrollValue = 1});
+}
+BENCHMARK(memoOfTheLongestRun)->Unit(benchmark::kMillisecond);
