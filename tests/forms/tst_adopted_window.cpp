@@ -1,4 +1,5 @@
 #include "forms/adopted_window.h"
+#include "forms/picture_view.h"
 #include "pdf_text.h"
 #include "test_registry.h"
 #include "trial_helpers.h"
@@ -185,6 +186,35 @@ private slots:
                                              "V ≤ vmax", "1,5000 m/s",       "0,9065 m/s",
                                              "atende"};
         QCOMPARE(firstMissing(pdfPages(memo), expected), QString());
+    }
+
+    // "Salvar imagem…" writes the picture as PNG or SVG by the extension chosen, whole; another
+    // extension is refused with a message and writes nothing.
+    void savesPictures_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("start"); // of the file's bytes; empty: no file
+        QTest::newRow("PNG") << "secao.png" << QByteArray("\x89PNG");
+        QTest::newRow("SVG") << "secao.svg" << QByteArray("<?xml");
+        QTest::newRow("JPEG") << "secao.jpg" << QByteArray();
+    }
+    void savesPictures() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, start);
+        SizedExample sized("circular-worked");
+        AdoptedWindow* window = adoptLastTrial(sized);
+        QTemporaryDir dir;
+        sized.open.dialogs.saveAnswers.push_back(dir.filePath(file));
+        window->findChild<PictureView*>("picsecao")->saveImage();
+        QFile saved(dir.filePath(file));
+        if (start.isEmpty()) {
+            QVERIFY(!saved.exists());
+            QCOMPARE(sized.open.dialogs.messages.size(), size_t(1));
+            QVERIFY(sized.open.dialogs.messages[0].text.startsWith("A imagem não foi salva em"));
+        } else {
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QVERIFY(saved.readAll().startsWith(start));
+            QVERIFY(sized.open.dialogs.messages.empty());
+        }
     }
 
     // One window per form, opened from the list's menu too; NOVO closes it, as the form does.
