@@ -2,24 +2,16 @@
 
 #include "reports/memo_pdf.h"
 
-#include <QDate>
 #include <QDir>
 
 namespace vazolar::cli {
 
-int writeMemoFile(const MemoRequest& request, std::optional<reports::MemoSizing> sizing,
-                  const AdoptedRequest& adopted, const AdoptedResult& result, Console& console) {
-    const reports::MemoInput input{request.identity,
-                                   QDate::currentDate(),
-                                   QStringLiteral(VAZOLAR_VERSION),
-                                   std::move(sizing),
-                                   adopted,
-                                   result};
-    const Outcome<> written = reports::writeMemo(request.path, input);
+int writeMemoFile(const QString& path, const reports::MemoInput& memo, Console& console) {
+    const Outcome<> written = reports::writeMemo(path, memo);
     if (written)
         return kSuccess;
     writeLine(console.err, QString::fromUtf8("A memória de cálculo não foi salva em \"%1\": %2")
-                               .arg(QDir::toNativeSeparators(request.path), written.message()));
+                               .arg(QDir::toNativeSeparators(path), written.message()));
     return kFileError;
 }
 

@@ -16,9 +16,8 @@ struct MemoRequest {
     QString bankHeight; // `--altura`
 };
 
-// Writes the memo of the sizing (if any) and of the adopted section's result. Returns the
-// exit status: kFileError, with the reason on standard error, when it cannot be written.
-int writeMemoFile(const MemoRequest& request, std::optional<reports::MemoSizing> sizing,
-                  const AdoptedRequest& adopted, const AdoptedResult& result, Console& console);
+// Writes the memo to path. Returns the exit status: kFileError, with the reason on standard
+// error, when it cannot be written.
+int writeMemoFile(const QString& path, const reports::MemoInput& memo, Console& console);
 
 } // namespace vazolar::cli

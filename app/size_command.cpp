@@ -7,11 +7,12 @@
 #include "engine/row_text.h"
 #include "engine/shape_description.h"
 #include "engine/sizing_messages.h"
-#include "engine/trial_adoption.h"
 #include "engine/trial_table.h"
 #include "reports/report_file.h"
 #include "reports/saved_report.h"
 #include "text_output.h"
+
+#include <QDate>
 
 namespace vazolar::cli {
 
@@ -89,18 +90,14 @@ int writeOutput(const SizeRequest& request, const TrialTable& trials, Console& c
 
 // The memo adopts the last trial as sized, with the freeboard the options give.
 int writeMemo(const SizeRequest& request, const TrialTable& trials, Console& console) {
-    AdoptedRequest adopted =
-        adoptedRequestForTrial(request.input, trials.at(trials.size() - 1), DimensionText::AsSized);
-    if (!request.memo.freeboard.isEmpty() || !request.memo.bankHeight.isEmpty())
-        adopted.freeboard = request.memo.freeboard;
-    adopted.bankHeight = request.memo.bankHeight;
-    const Outcome<AdoptedResult> result = verifyAdoptedSection(adopted);
-    if (!result) {
-        writeLine(console.err, result.message());
+    const Outcome<reports::MemoInput> memo = reports::sizingMemo(
+        request.input, trials, request.memo.freeboard, request.memo.bankHeight,
+        request.memo.identity, QDate::currentDate(), QStringLiteral(VAZOLAR_VERSION));
+    if (!memo) {
+        writeLine(console.err, memo.message());
         return kFailure;
     }
-    return writeMemoFile(request.memo, reports::memoSizing(request.input, trials), adopted,
-                         result.value(), console);
+    return writeMemoFile(request.memo.path, memo.value(), console);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "engine/adopted_text.h"
 #include "text_output.h"
 
+#include <QDate>
+
 namespace vazolar::cli {
 
 namespace {
@@ -42,7 +44,11 @@ int runVerifyCommand(const VerifyRequest& request, Console& console) {
         return kFailure;
     }
     if (!request.memo.path.isEmpty())
-        return writeMemoFile(request.memo, std::nullopt, request.section, outcome.value(), console);
+        return writeMemoFile(request.memo.path,
+                             {request.memo.identity, QDate::currentDate(),
+                              QStringLiteral(VAZOLAR_VERSION), std::nullopt, request.section,
+                              outcome.value()},
+                             console);
     return kSuccess;
 }
 

@@ -1,5 +1,4 @@
 #include "engine/sizing.h"
-#include "engine/trial_adoption.h"
 #include "engine/trial_table.h"
 #include "reports/memo_pdf.h"
 
@@ -12,20 +11,16 @@ using namespace vazolar::reports;
 
 namespace {
 
-// The memo of a sizing, adopting its last trial as sized, as `dimensionar --memoria` makes it.
+// The memo of a sizing typed as the fields, adopting its last trial as sized.
 MemoInput memoOf(const SizingInput& texts) {
     TrialTable trials;
     trials.start(convertInputs(texts));
     runSizing(trials.inputs(),
               [&](const QString&, const SectionQuantities& q) { trials.append(q); });
-    const AdoptedRequest adopted =
-        adoptedRequestForTrial(texts, trials.at(trials.size() - 1), DimensionText::AsSized);
-    return {{"Canal principal", "Estaca 0 a 12", "Eng. Fulana de Tal, CREA 12345/D"},
-            QDate(2026, 12, 9),
-            "1.0.0",
-            memoSizing(texts, trials),
-            adopted,
-            verifyAdoptedSection(adopted).value()};
+    return sizingMemo(texts, trials, QString(), QString(),
+                      {"Canal principal", "Estaca 0 a 12", "Eng. Fulana de Tal, CREA 12345/D"},
+                      QDate(2026, 12, 9), "1.0.0")
+        .value();
 }
 
 void writeMemoOf(benchmark::State& state, const SizingInput& texts) {

@@ -7,6 +7,7 @@
 #include "engine/number_text.h"
 #include "engine/row_text.h"
 #include "engine/shape_description.h"
+#include "engine/trial_adoption.h"
 #include "printed_report.h"
 
 namespace vazolar::reports {
@@ -298,6 +299,21 @@ MemoSizing memoSizing(const SizingInput& texts, const TrialTable& trials) {
     if (!trials.isEmpty())
         sizing.check = analysisSheet(trials, trials.size() - 1);
     return sizing;
+}
+
+Outcome<MemoInput> sizingMemo(const SizingInput& texts, const TrialTable& trials,
+                              const QString& freeboard, const QString& bankHeight,
+                              const MemoIdentity& identity, const QDate& date,
+                              const QString& version) {
+    AdoptedRequest adopted =
+        adoptedRequestForTrial(texts, trials.at(trials.size() - 1), DimensionText::AsSized);
+    if (!freeboard.isEmpty() || !bankHeight.isEmpty())
+        adopted.freeboard = freeboard;
+    adopted.bankHeight = bankHeight;
+    const Outcome<AdoptedResult> result = verifyAdoptedSection(adopted);
+    if (!result)
+        return Failure{result.message()};
+    return MemoInput{identity, date, version, memoSizing(texts, trials), adopted, result.value()};
 }
 
 QList<MemoBlock> memoBlocks(const MemoInput& input) {

@@ -72,10 +72,18 @@ template <typename Test> Rows rowsWhere(const QImage& image, const Test& test) {
     return rows;
 }
 
-QImage blankImage(QSize size) {
+// The picture painted by `paint` into an image of the size.
+template <typename Paint> QImage rendered(QSize size, const Paint& paint) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
+    QPainter painter(&image);
+    paint(painter, QRectF(image.rect()));
     return image;
+}
+
+QImage renderedPlot(QSize size, const PlotPicture& plot) {
+    return rendered(
+        size, [&](QPainter& painter, const QRectF& bounds) { paintPlot(painter, bounds, plot); });
 }
 
 } // namespace
@@ -102,10 +110,9 @@ private slots:
         QFETCH(QSize, size);
         const AdoptedResult result = referenceSection(shape);
         const SectionPicture picture = sectionPicture(result);
-        QImage image = blankImage(size);
-        QPainter painter(&image);
-        paintSection(painter, image.rect(), picture);
-        painter.end();
+        const QImage image = rendered(size, [&](QPainter& painter, const QRectF& bounds) {
+            paintSection(painter, bounds, picture);
+        });
 
         const SectionFrame frame =
             sectionFrame(picture, image.rect(), QFontMetricsF(pictureFont(), &image));
@@ -136,10 +143,7 @@ private slots:
         QFETCH(QSize, size);
         const AdoptedResult result = referenceSection(shape);
         const PlotPicture plot = ratingCurve(result);
-        QImage image = blankImage(size);
-        QPainter painter(&image);
-        paintPlot(painter, image.rect(), plot);
-        painter.end();
+        const QImage image = renderedPlot(size, plot);
 
         const PlotFrame frame = plotFrame(plot, image.rect(), QFontMetricsF(pictureFont(), &image));
         const QPoint centre = frame.toDevice({result.discharge, result.depth}).toPoint();
@@ -158,10 +162,7 @@ private slots:
         QFETCH(QSize, size);
         const AdoptedResult result = referenceSection(shape);
         const PlotPicture plot = energyCurve(result);
-        QImage image = blankImage(size);
-        QPainter painter(&image);
-        paintPlot(painter, image.rect(), plot);
-        painter.end();
+        const QImage image = renderedPlot(size, plot);
 
         int leftmost = image.width();
         double rowSum = 0;

@@ -1,6 +1,5 @@
 #include "engine/adopted_request.h"
 #include "engine/sizing.h"
-#include "engine/trial_adoption.h"
 #include "engine/trial_table.h"
 #include "examples.h"
 #include "pdf_text.h"
@@ -17,20 +16,16 @@ using namespace vazolar::testing;
 
 namespace {
 
-// The memo of a sizing typed as the example's fields, adopting its last trial as sized.
+// The memo of a sizing typed as the fields, adopting its last trial as sized.
 MemoInput memoOf(const SizingInput& texts) {
     TrialTable trials;
     trials.start(convertInputs(texts));
     runSizing(trials.inputs(),
               [&](const QString&, const SectionQuantities& q) { trials.append(q); });
-    const AdoptedRequest adopted =
-        adoptedRequestForTrial(texts, trials.at(trials.size() - 1), DimensionText::AsSized);
-    return {{"Canal principal", "Estaca 0 a 12", "Eng. Fulana de Tal, CREA 12345/D"},
-            QDate(2026, 12, 9),
-            "1.0.0",
-            memoSizing(texts, trials),
-            adopted,
-            verifyAdoptedSection(adopted).value()};
+    return sizingMemo(texts, trials, QString(), QString(),
+                      {"Canal principal", "Estaca 0 a 12", "Eng. Fulana de Tal, CREA 12345/D"},
+                      QDate(2026, 12, 9), "1.0.0")
+        .value();
 }
 
 const SizingInput kWorkedTrapezoid{.shape = Shape::Trapezoidal,
