@@ -28,4 +28,13 @@ SectionQuantities TrialTable::at(int row) const {
     return trialQuantities(inputs_, trialValues_.at(std::size_t(row)));
 }
 
+TrialTable sizedTrials(const SizingInput& texts) {
+    TrialTable trials;
+    trials.start(convertInputs(texts));
+    runSizing(trials.inputs(), [&](const QString&, const SectionQuantities& quantities) {
+        trials.append(quantities);
+    });
+    return trials;
+}
+
 } // namespace vazolar

@@ -30,4 +30,7 @@ private:
     std::vector<double> trialValues_;
 };
 
+// Sizes the fields' texts into a table of every trial. Throws SizingError as runSizing does.
+TrialTable sizedTrials(const SizingInput& texts);
+
 } // namespace vazolar
