@@ -172,7 +172,7 @@ void AdoptedWindow::buildFields() {
 }
 
 // The memo's identification, kept for every window while the program runs.
-reports::MemoIdentity& keptIdentity() {
+static reports::MemoIdentity& keptIdentity() {
     static reports::MemoIdentity identity;
     return identity;
 }
