@@ -31,7 +31,7 @@ int runBatchCommand(const QString& inputPath, const QString& outputPath, Console
     if (!input.open(QIODevice::ReadOnly)) {
         writeLine(console.err, QStringLiteral("Não foi possível ler \"%1\": %2")
                                    .arg(placeOf(inputPath), input.errorString()));
-        return kFailure;
+        return kFileError;
     }
     QByteArray first = input.readLine();
     if (first.startsWith(kByteOrderMark))
@@ -40,18 +40,18 @@ int runBatchCommand(const QString& inputPath, const QString& outputPath, Console
         BatchColumns::fromHeader(decodedLine(first), placeOf(inputPath));
     if (!columns) {
         writeLine(console.err, columns.message());
-        return kUsageError;
+        return kFileError;
     }
 
     TextOutput output(outputPath, console.out);
     if (const Outcome<> opened = output.open(); !opened) {
         writeLine(console.err, opened.message());
-        return kFailure;
+        return kFileError;
     }
     output.writeLine(csvLine(summaryColumnNames()));
     bool anyFailed = false;
     int lineNumber = 1;
-    while (!input.atEnd()) {
+    while (!input.atEnd() && !output.failed()) {
         const QString line = decodedLine(input.readLine());
         ++lineNumber;
         if (line.trimmed().isEmpty())
@@ -68,11 +68,11 @@ int runBatchCommand(const QString& inputPath, const QString& outputPath, Console
     if (input.error() != QFileDevice::NoError) {
         writeLine(console.err, QStringLiteral("Não foi possível ler \"%1\": %2")
                                    .arg(placeOf(inputPath), input.errorString()));
-        return kFailure;
+        return kFileError;
     }
     if (const Outcome<> committed = output.commit(); !committed) {
         writeLine(console.err, committed.message());
-        return kFailure;
+        return kFileError;
     }
     return anyFailed ? kFailure : kSuccess;
 }

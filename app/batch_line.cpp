@@ -2,11 +2,12 @@
 
 #include "channel_text.h"
 #include "engine/check_text.h"
-#include "engine/empty_fields.h"
+#include "engine/field_characters.h"
 #include "engine/increment.h"
 #include "engine/row_text.h"
 #include "engine/shape_description.h"
 #include "engine/sizing_messages.h"
+#include "typed_fields.h"
 
 namespace vazolar::cli {
 
@@ -96,16 +97,23 @@ SizingInput sizingInput(Shape shape, const QStringList& cells, const BatchColumn
 // Sizes the line's channel into its result cells; the form's message where it cannot be sized.
 Outcome<QStringList> sizeLine(Shape shape, const QStringList& cells, const BatchColumns& columns) {
     SizingInput input = sizingInput(shape, cells, columns);
-    if (const Outcome<> filled = requireEveryField(input); !filled)
-        return Failure{filled.message()};
-    const QString incrementText = columns.cell(cells, "incremento");
-    const std::optional<int> scroll = scrollValueForIncrement(incrementText);
+    if (const Outcome<> typed = takeTypedFields(input); !typed)
+        return Failure{typed.message()};
+    const Outcome<QString> incrementText =
+        typedFieldText("incremento", columns.cell(cells, "incremento"));
+    if (isTrialShape(shape) && !incrementText)
+        return Failure{incrementText.message()};
+    const QString step = incrementText ? incrementText.value() : QString();
+    const std::optional<int> scroll = scrollValueForIncrement(step);
     if (isTrialShape(shape) && !scroll)
         return Failure{QStringLiteral("Incremento inválido: %1. Use um dos passos: %2.")
-                           .arg(incrementText, incrementStepsText())};
+                           .arg(step, incrementStepsText())};
     input.scrollValue = scroll.value_or(kScrollDefault);
     try {
-        return resultCells(shape, size(input));
+        const SizedChannel channel = size(input);
+        if (channel.trials == 0)
+            return Failure{noTrialMessage()};
+        return resultCells(shape, channel);
     } catch (const SizingError& fault) {
         return Failure{sizingFaultMessage(shape, fault)};
     }

@@ -2,10 +2,12 @@
 
 #include "batch_command.h"
 #include "engine/adopted_request.h"
+#include "engine/field_characters.h"
 #include "engine/outcome.h"
 #include "engine/shape_description.h"
 #include "size_command.h"
 #include "verify_command.h"
+#include "window_options.h"
 
 #include <QCommandLineParser>
 
@@ -36,7 +38,8 @@ const QString kOptionsHelp = QString::fromUtf8(
     "                      relatorio (o padrão): as linhas do relatório que SALVAR grava;\n"
     "                      csv: a tabela das tentativas com a análise hidráulica\n"
     "  --saida ARQUIVO     grava em ARQUIVO em vez da saída padrão (o relatório em\n"
-    "                      Windows-1252 com CR LF, como SALVAR)\n"
+    "                      Windows-1252 com CR LF, como SALVAR); - é a saída padrão;\n"
+    "                      um pipe ou um dispositivo é escrito diretamente\n"
     "  --memoria ARQUIVO.pdf\n"
     "                      grava também a memória de cálculo em PDF; a seção adotada é a\n"
     "                      última tentativa, com a borda livre de --borda-livre ou --altura\n"
@@ -59,9 +62,12 @@ const QString kOptionsHelp = QString::fromUtf8(
     "lote: a primeira linha do CSV (separado por ;) nomeia as colunas\n"
     "forma;i;angulo;n;q;inicial;incremento; cada linha seguinte é um canal.\n"
     "  --saida ARQUIVO     grava o resumo em ARQUIVO em vez da saída padrão\n\n"
-    "Status de saída: 0 tudo dimensionado e gravado (em verificar, mesmo que um limite não\n"
-    "seja atendido); 1 falha no dimensionamento ou num arquivo; 2 uso incorreto; 3 em\n"
-    "verificar, um arquivo que não pôde ser gravado.");
+    "Status de saída:\n"
+    "  0  tudo dimensionado e gravado (em verificar, mesmo que um limite não seja atendido)\n"
+    "  1  gravado, mas um canal (ou o único canal) não pôde ser dimensionado\n"
+    "  2  uso incorreto\n"
+    "  3  um arquivo não pôde ser lido ou gravado: nada foi gravado, e a saída que já\n"
+    "     existia ficou como estava");
 
 struct OptionSpec {
     const char* name;
@@ -90,6 +96,16 @@ void addOptions(QCommandLineParser& parser) {
 // A command line that cannot be run as written: the failure says why.
 Failure usageError(const QString& why) {
     return {why};
+}
+
+// An option given twice would leave one of its values unread.
+Outcome<> givenOnce(const QCommandLineParser& parser) {
+    for (const OptionSpec& option : kValueOptions) {
+        const QString name = QString::fromLatin1(option.name);
+        if (parser.values(name).size() > 1)
+            return usageError(QStringLiteral("a opção --%1 foi dada mais de uma vez.").arg(name));
+    }
+    return {};
 }
 
 // The options a command may be given; any other that is set is a usage error.
@@ -135,8 +151,22 @@ Outcome<SizingInput> fieldTexts(const QCommandLineParser& parser, Shape shape) {
     return input;
 }
 
+// `--saida`: a file, or "-" for standard output (the empty path below); given empty, it
+// names nothing.
+Outcome<QString> outputPath(const QCommandLineParser& parser) {
+    if (!parser.isSet("saida"))
+        return QString();
+    const QString path = parser.value("saida");
+    if (path.isEmpty())
+        return usageError(QStringLiteral("falta o ARQUIVO de --saida (- para a saída padrão)."));
+    return path == QLatin1String("-") ? QString() : path;
+}
+
 Outcome<int> incrementScroll(const QCommandLineParser& parser) {
-    const QString text = parser.value("incremento");
+    const Outcome<QString> typed = typedFieldText("incremento", parser.value("incremento"));
+    if (!typed)
+        return usageError(typed.message());
+    const QString text = typed.value();
     const std::optional<int> scroll = scrollValueForIncrement(text);
     if (!scroll || (parser.isSet("incremento") && text.isEmpty()))
         return usageError(QStringLiteral("incremento inválido: \"%1\"; use um dos passos: %2.")
@@ -196,7 +226,10 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
             return Failure{scroll.message()};
         request.input.scrollValue = scroll.value();
     }
-    request.outputPath = parser.value("saida");
+    const Outcome<QString> output = outputPath(parser);
+    if (!output)
+        return Failure{output.message()};
+    request.outputPath = output.value();
     const Outcome<SizeFormat> format = sizeFormat(parser);
     if (!format)
         return Failure{format.message()};
@@ -263,7 +296,10 @@ Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
     section.minVelocity = parser.value("vmin");
     section.maxFroude = parser.value("frmax");
     section.maxDepthRatio = parser.value("ymaxd");
-    request.outputPath = parser.value("saida");
+    const Outcome<QString> output = outputPath(parser);
+    if (!output)
+        return Failure{output.message()};
+    request.outputPath = output.value();
     const Outcome<SizeFormat> format = sizeFormat(parser);
     if (!format)
         return Failure{format.message()};
@@ -286,7 +322,10 @@ Outcome<int> runBatch(const QCommandLineParser& parser, const QStringList& posit
     if (const Outcome<> allowed = allowOnly(parser, {"saida"}, QStringLiteral("para o lote"));
         !allowed)
         return Failure{allowed.message()};
-    return runBatchCommand(positional[1], parser.value("saida"), console);
+    const Outcome<QString> output = outputPath(parser);
+    if (!output)
+        return Failure{output.message()};
+    return runBatchCommand(positional[1], output.value(), console);
 }
 
 Outcome<int> runCommand(const QCommandLineParser& parser, Console& console) {
@@ -325,6 +364,8 @@ Outcome<int> run(const QStringList& arguments, Console& console) {
         writeLine(console.out, QStringLiteral("vazolar %1").arg(QStringLiteral(VAZOLAR_VERSION)));
         return kSuccess;
     }
+    if (const Outcome<> once = givenOnce(parser); !once)
+        return Failure{once.message()};
     return runCommand(parser, console);
 }
 
@@ -333,9 +374,7 @@ Outcome<int> run(const QStringList& arguments, Console& console) {
 bool wantsCommandLine(const QStringList& arguments) {
     if (arguments.size() < 2)
         return false;
-    const QString& first = arguments[1];
-    const bool qtWindowOption = first.size() > 2 && first.startsWith(u'-') && first[1] != u'-';
-    return !qtWindowOption;
+    return !isWindowOption(arguments[1]);
 }
 
 bool paintsPages(const QStringList& arguments) {

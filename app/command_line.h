@@ -6,8 +6,8 @@
 
 namespace vazolar::cli {
 
-// Whether the arguments ask for the command line rather than the windows: any argument but
-// Qt's own one-dash window options (-platform, -style, ...).
+// Whether the arguments ask for the command line rather than the windows: any first argument
+// but one of Qt's own window options (-platform, -style, ...); `-help` is the command line's.
 bool wantsCommandLine(const QStringList& arguments);
 
 // Runs `vazolar dimensionar …`, `vazolar lote …`, `--help` or `--version`; the first argument

@@ -8,9 +8,10 @@ namespace vazolar::cli {
 
 enum ExitStatus : int {
     kSuccess = 0,
-    kFailure = 1, // a sizing fault, or a file that cannot be read or written
+    kFailure = 1, // written, but a channel (or the one channel) could not be sized
     kUsageError = 2,
-    kFileError = 3, // an output that could not be written; an earlier file is as it was
+    kFileError = 3, // a file that could not be read or written: nothing written, an earlier
+                    // output as it was
 };
 
 struct Console {

@@ -12,6 +12,11 @@ class DescriptorOutput : public QIODevice {
 public:
     explicit DescriptorOutput(int descriptor);
 
+    // A reader that went away (`vazolar lote … | head`) ends the whole program at once, with
+    // the status given and no message, as command-line tools do. Off until the program
+    // turns it on; with it off, a broken pipe is a failure like any other.
+    static void endQuietlyOnBrokenPipe(int status);
+
     bool isSequential() const override { return true; }
     bool failed() const { return failed_; }
 

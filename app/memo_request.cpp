@@ -1,5 +1,6 @@
 #include "memo_request.h"
 
+#include "output_file.h"
 #include "reports/memo_pdf.h"
 
 #include <QDate>
@@ -15,7 +16,7 @@ int writeMemoFile(const MemoRequest& request, std::optional<reports::MemoSizing>
                                    std::move(sizing),
                                    adopted,
                                    result};
-    const Outcome<> written = reports::writeMemo(request.path, input);
+    const Outcome<> written = writeOutputFile(request.path, reports::memoPdf(input));
     if (written)
         return kSuccess;
     writeLine(console.err, QString::fromUtf8("A memória de cálculo não foi salva em \"%1\": %2")

@@ -9,9 +9,12 @@
 #include "engine/sizing_messages.h"
 #include "engine/trial_adoption.h"
 #include "engine/trial_table.h"
+#include "output_file.h"
+#include "reports/report_encoding.h"
 #include "reports/report_file.h"
 #include "reports/saved_report.h"
 #include "text_output.h"
+#include "typed_fields.h"
 
 namespace vazolar::cli {
 
@@ -54,11 +57,11 @@ QStringList trialTableLines(const TrialTable& trials) {
 }
 
 int writeReportFile(const QString& path, const QStringList& lines, Console& console) {
-    const Outcome<> saved = reports::writeReportFile(path, lines);
+    const Outcome<> saved = writeOutputFile(path, reports::encodeReport(lines));
     if (saved)
         return kSuccess;
     writeLine(console.err, reports::notSavedMessage(path, saved.message()));
-    return kFailure;
+    return kFileError;
 }
 
 Outcome<> writeLines(TextOutput& output, const QStringList& lines) {
@@ -75,7 +78,7 @@ int writeText(const QString& path, const QStringList& lines, Console& console) {
     if (written)
         return kSuccess;
     writeLine(console.err, written.message());
-    return kFailure;
+    return kFileError;
 }
 
 int writeOutput(const SizeRequest& request, const TrialTable& trials, Console& console) {
@@ -105,9 +108,9 @@ int writeMemo(const SizeRequest& request, const TrialTable& trials, Console& con
 
 } // namespace
 
-int runSizeCommand(const SizeRequest& request, Console& console) {
-    if (const Outcome<> filled = requireEveryField(request.input); !filled) {
-        writeLine(console.err, filled.message());
+int runSizeCommand(SizeRequest request, Console& console) {
+    if (const Outcome<> typed = takeTypedFields(request.input); !typed) {
+        writeLine(console.err, typed.message());
         return kFailure;
     }
     TrialTable trials;
@@ -118,13 +121,17 @@ int runSizeCommand(const SizeRequest& request, Console& console) {
         return kFailure;
     }
     const int status = writeOutput(request, trials, console);
-    if (status != kSuccess || request.memo.path.isEmpty())
+    if (status != kSuccess)
         return status;
     if (trials.isEmpty()) {
-        writeLine(console.err, QString::fromUtf8("Nenhuma tentativa: a vazão de projeto é "
-                                                 "negativa; a memória de cálculo não foi feita."));
+        QString message = noTrialMessage();
+        if (!request.memo.path.isEmpty())
+            message += QString::fromUtf8(" A memória de cálculo não foi feita.");
+        writeLine(console.err, message);
         return kFailure;
     }
+    if (request.memo.path.isEmpty())
+        return kSuccess;
     return writeMemo(request, trials, console);
 }
 

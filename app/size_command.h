@@ -17,7 +17,8 @@ struct SizeRequest {
 };
 
 // Sizes the channel and writes its report or its trial table, and the memo when asked;
-// nothing is written when the sizing is abandoned. Returns the exit status.
-int runSizeCommand(const SizeRequest& request, Console& console);
+// nothing is written when the sizing is abandoned or a field holds what the form would not
+// take. A run with no trial writes its empty report and fails. Returns the exit status.
+int runSizeCommand(SizeRequest request, Console& console);
 
 } // namespace vazolar::cli

@@ -4,6 +4,7 @@
 #include "engine/adopted_csv.h"
 #include "engine/adopted_text.h"
 #include "text_output.h"
+#include "typed_fields.h"
 
 namespace vazolar::cli {
 
@@ -22,10 +23,17 @@ Outcome<> writeLines(const QString& path, const QStringList& lines, Console& con
     return output.commit();
 }
 
+// The section's numbers as the window's fields would take them, then its verification.
+Outcome<AdoptedResult> verify(AdoptedRequest& section) {
+    if (const Outcome<> typed = takeTypedRequest(section); !typed)
+        return Failure{typed.message()};
+    return verifyAdoptedSection(section);
+}
+
 } // namespace
 
-int runVerifyCommand(const VerifyRequest& request, Console& console) {
-    const Outcome<AdoptedResult> outcome = verifyAdoptedSection(request.section);
+int runVerifyCommand(VerifyRequest request, Console& console) {
+    const Outcome<AdoptedResult> outcome = verify(request.section);
     if (!outcome && request.format == VerifyFormat::Report) {
         writeLine(console.err, outcome.message());
         return kFailure;

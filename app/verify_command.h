@@ -19,6 +19,6 @@ struct VerifyRequest {
 // Verifies the section and writes its figures and checks: as lines of text, or as the CSV
 // header and one line (which carries a fault in its "erro" cell). Returns the exit status:
 // a limit that is not met is a result, not a fault.
-int runVerifyCommand(const VerifyRequest& request, Console& console);
+int runVerifyCommand(VerifyRequest request, Console& console);
 
 } // namespace vazolar::cli
