@@ -79,6 +79,11 @@ QStringList echoedInputs(std::optional<Shape> shape, const QStringList& inputs) 
     return echoed;
 }
 
+// The cells from `tentativas` to the last check column.
+qsizetype resultCount() {
+    return 1 + qsizetype(std::size(kAllQuantities)) + hydraulics::checkColumnNames().size();
+}
+
 Failure shapeProblem(const QString& shapeText) {
     if (shapeText.trimmed().isEmpty())
         return {QStringLiteral("Informe a forma do canal: %1.").arg(shapeNamesText())};
@@ -121,19 +126,25 @@ Outcome<QStringList> sizeLine(Shape shape, const QStringList& cells, const Batch
 
 } // namespace
 
-Outcome<BatchColumns> BatchColumns::fromHeader(const QString& header, const QString& place) {
+Outcome<BatchColumns> BatchColumns::fromHeader(const QStringList& names, const QString& place,
+                                               const QString& separator) {
     BatchColumns columns;
-    const QStringList names = header.split(u';');
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString name = names[i].trimmed().toLower();
-        if (kInputColumns.contains(name) && !columns.index_.contains(name))
+        if (columns.index_.contains(name))
+            return Failure{QStringLiteral("O arquivo \"%1\" tem a coluna \"%2\" mais de uma vez.")
+                               .arg(place, name)};
+        if (kInputColumns.contains(name))
             columns.index_.insert(name, i);
+        else if (!name.isEmpty())
+            columns.ignored_ << names[i].trimmed();
     }
     for (const QString& name : kRequiredColumns) {
         if (!columns.index_.contains(name))
-            return Failure{QStringLiteral("O arquivo \"%1\" não tem a coluna \"%2\": a primeira "
-                                          "linha nomeia as colunas %3.")
-                               .arg(place, name, kInputColumns.join(u';'))};
+            return Failure{QStringLiteral("O arquivo \"%1\" não tem a coluna \"%2\" (colunas "
+                                          "separadas por %3): a primeira linha nomeia as colunas "
+                                          "%4.")
+                               .arg(place, name, separator, kInputColumns.join(u';'))};
     }
     return columns;
 }
@@ -148,7 +159,7 @@ QStringList summaryColumnNames() {
            hydraulics::checkColumnNames() + QStringList{"erro"};
 }
 
-SummaryLine summarize(int lineNumber, const QStringList& cells, const BatchColumns& columns) {
+SummaryLine summarize(qint64 lineNumber, const QStringList& cells, const BatchColumns& columns) {
     QStringList inputs;
     for (const QString& name : kInputColumns)
         inputs << columns.cell(cells, name);
@@ -161,9 +172,14 @@ SummaryLine summarize(int lineNumber, const QStringList& cells, const BatchColum
         shape ? sizeLine(*shape, cells, columns) : Outcome<QStringList>(shapeProblem(shapeText));
     if (results)
         return {echoed + results.value() << QString(), {}};
-    const qsizetype resultCount =
-        1 + qsizetype(std::size(kAllQuantities)) + hydraulics::checkColumnNames().size();
-    return {echoed + QStringList(resultCount) << results.message(), Failure{results.message()}};
+    return {echoed + QStringList(resultCount()) << results.message(), Failure{results.message()}};
+}
+
+SummaryLine unreadLine(qint64 lineNumber, const QString& fault) {
+    const QStringList cells =
+        QStringList{QString::number(lineNumber)} + QStringList(kInputColumns.size() + resultCount())
+        << fault;
+    return {cells, Failure{fault}};
 }
 
 } // namespace vazolar::cli

@@ -3,6 +3,7 @@
 #include "descriptor_output.h"
 #include "program.h"
 #include "qt_portuguese.h"
+#include "reports/temporary_file_cleanup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -28,6 +29,7 @@ int runCommandLine(int argc, char** argv, const QStringList& arguments, bool pai
     QCoreApplication& app = *core;
     // A reader that stops reading is seen as EPIPE on the write, not as a signal.
     std::signal(SIGPIPE, SIG_IGN);
+    vazolar::reports::removeTemporaryFileOnSignals();
     vazolar::cli::DescriptorOutput::endQuietlyOnBrokenPipe(vazolar::cli::kFileError);
     vazolar::installQtPortuguese(app);
     vazolar::cli::DescriptorOutput out(STDOUT_FILENO);
