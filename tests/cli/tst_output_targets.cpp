@@ -1,8 +1,8 @@
+#include "shell_run.h"
 #include "test_registry.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,26 +24,6 @@ QString writeInput(const QTemporaryDir& dir, const QByteArray& content) {
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         return QString();
     return path;
-}
-
-// Runs a shell line with $VAZOLAR set to the program; returns its exit status.
-struct ShellRun {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ShellRun shell(const QString& line, const QString& folder) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("VAZOLAR", VAZOLAR_BINARY);
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(folder);
-    process.start("/bin/bash", {"-c", line});
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 bool isFifo(const QString& path) {
