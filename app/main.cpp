@@ -1,6 +1,7 @@
 #include "application_setup.h"
-#include "command_line.h"
-#include "descriptor_output.h"
+#include "cli/command_line.h"
+#include "cli/descriptor_output.h"
+#include "cli/memo_painter.h"
 #include "program.h"
 #include "qt_portuguese.h"
 #include "reports/temporary_file_cleanup.h"
@@ -30,6 +31,7 @@ int runCommandLine(int argc, char** argv, const QStringList& arguments, bool pai
     // A reader that stops reading is seen as EPIPE on the write, not as a signal.
     std::signal(SIGPIPE, SIG_IGN);
     vazolar::reports::removeTemporaryFileOnSignals();
+    vazolar::cli::installMemoWriter(vazolar::cli::paintMemoFile);
     vazolar::cli::DescriptorOutput::endQuietlyOnBrokenPipe(vazolar::cli::kFileError);
     vazolar::installQtPortuguese(app);
     vazolar::cli::DescriptorOutput out(STDOUT_FILENO);

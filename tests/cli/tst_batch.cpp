@@ -1,4 +1,4 @@
-#include "app/csv_text.h"
+#include "cli/csv_text.h"
 #include "cli_helpers.h"
 #include "test_registry.h"
 

@@ -1,4 +1,4 @@
-#include "app/csv_reader.h"
+#include "cli/csv_reader.h"
 #include "test_registry.h"
 
 #include <QBuffer>

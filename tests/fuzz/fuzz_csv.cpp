@@ -14,9 +14,9 @@
 //   - every record summarised under the usual header gives one cell per summary column, and
 //     its `erro` is empty exactly when the channel was sized.
 
-#include "app/batch_line.h"
-#include "app/cell_text.h"
-#include "app/csv_reader.h"
+#include "cli/batch_line.h"
+#include "cli/cell_text.h"
+#include "cli/csv_reader.h"
 
 #include <QBuffer>
 

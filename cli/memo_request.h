@@ -16,8 +16,16 @@ struct MemoRequest {
     QString bankHeight; // `--altura`
 };
 
+// What paints and writes the memo. Painting needs Qt Gui, which the rest of the command line
+// does without: the program installs the painter (memo_painter.h) before it runs a command.
+using MemoWriter = int (*)(const MemoRequest& request, std::optional<reports::MemoSizing> sizing,
+                           const AdoptedRequest& adopted, const AdoptedResult& result,
+                           Console& console);
+void installMemoWriter(MemoWriter writer);
+
 // Writes the memo of the sizing (if any) and of the adopted section's result. Returns the
-// exit status: kFileError, with the reason on standard error, when it cannot be written.
+// exit status: kFileError, with the reason on standard error, when it cannot be written (or
+// no painter is installed).
 int writeMemoFile(const MemoRequest& request, std::optional<reports::MemoSizing> sizing,
                   const AdoptedRequest& adopted, const AdoptedResult& result, Console& console);
 

@@ -1,4 +1,4 @@
-#include "memo_request.h"
+#include "memo_painter.h"
 
 #include "output_file.h"
 #include "reports/memo_pdf.h"
@@ -8,7 +8,7 @@
 
 namespace vazolar::cli {
 
-int writeMemoFile(const MemoRequest& request, std::optional<reports::MemoSizing> sizing,
+int paintMemoFile(const MemoRequest& request, std::optional<reports::MemoSizing> sizing,
                   const AdoptedRequest& adopted, const AdoptedResult& result, Console& console) {
     const reports::MemoInput input{request.identity,
                                    QDate::currentDate(),

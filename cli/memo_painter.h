@@ -1,0 +1,12 @@
+#pragma once
+
+#include "memo_request.h"
+
+namespace vazolar::cli {
+
+// Paints the memo as a PDF and writes it where the request says (Qt Gui); the program hands
+// it to installMemoWriter.
+int paintMemoFile(const MemoRequest& request, std::optional<reports::MemoSizing> sizing,
+                  const AdoptedRequest& adopted, const AdoptedResult& result, Console& console);
+
+} // namespace vazolar::cli
