@@ -85,19 +85,19 @@ void CsvReader::fault(const QString& why) {
     cell_.clear();
 }
 
-// A line end outside quotes ends the record; the LF of a CR LF was ended already.
+// A line end outside quotes ends the record; inside quotes it is the cell's, byte for byte.
+// The LF of a CR LF ends no line of its own.
 bool CsvReader::takeLineEnd(char byte) {
     const bool secondHalf = byte == '\n' && afterCarriageReturn_;
     afterCarriageReturn_ = byte == '\r';
-    ++line_;
-    if (secondHalf) {
-        --line_;
-        return false;
-    }
+    if (!secondHalf)
+        ++line_;
     if (state_ == State::Quoted) {
         append(byte);
         return false;
     }
+    if (secondHalf)
+        return false;
     endCell();
     return true;
 }

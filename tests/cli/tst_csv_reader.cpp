@@ -64,7 +64,9 @@ private slots:
             << QByteArray("a;\"um\ndois\";b\r\nc;d\r\n")
             << QStringList{"1: a|um\ndois|b", "3: c|d"};
         QTest::newRow("CR LF inside quotes counts one line")
-            << QByteArray("\"x\r\ny\"\nz\n") << QStringList{"1: x\ry", "3: z"};
+            << QByteArray("\"x\r\ny\"\nz\n") << QStringList{"1: x\r\ny", "3: z"};
+        QTest::newRow("CR LF, then LF, inside quotes: kept as they are")
+            << QByteArray("\"\r\n\ny\"\nz\n") << QStringList{"1: \r\n\ny", "4: z"};
         QTest::newRow("unterminated quote: the lines before stay")
             << QByteArray("a;b\n1;2\n\"3;4\n5;6\n")
             << QStringList{"1: a|b", "2: 1|2", "3! aspas sem fechamento"};
