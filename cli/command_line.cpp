@@ -5,6 +5,7 @@
 #include "engine/field_characters.h"
 #include "engine/outcome.h"
 #include "engine/shape_description.h"
+#include "option_table.h"
 #include "size_command.h"
 #include "verify_command.h"
 #include "window_options.h"
@@ -24,71 +25,44 @@ const QString kUsage = QString::fromUtf8(
     "                                         dimensiona os canais de um arquivo CSV\n"
     "  vazolar --help | --version");
 
-const QString kOptionsHelp = QString::fromUtf8(
-    "\n\nFORMA: trapezoidal, retangular, triangular ou circular.\n\n"
-    "Opções de dimensionar (os valores como se digitam no formulário, com a vírgula decimal):\n"
-    "  --i TEXTO           declividade I (%)\n"
-    "  --angulo TEXTO      ângulo do talude (°), só no canal trapezoidal\n"
-    "  --n TEXTO           coeficiente de Manning n\n"
-    "  --q TEXTO           vazão de projeto (m³/s)\n"
-    "  --inicial TEXTO     valor inicial de b, B ou Y (m); não vale no canal circular\n"
-    "  --incremento PASSO  incremento das tentativas (m): 0,001 a 0,009, 0,01 a 0,1;\n"
-    "                      0,01 se omitido; não vale no canal circular\n"
-    "  --formato relatorio|csv\n"
-    "                      relatorio (o padrão): as linhas do relatório que SALVAR grava;\n"
-    "                      csv: a tabela das tentativas com a análise hidráulica\n"
-    "  --saida ARQUIVO     grava em ARQUIVO em vez da saída padrão (o relatório em\n"
-    "                      Windows-1252 com CR LF, como SALVAR); - é a saída padrão;\n"
-    "                      um pipe ou um dispositivo é escrito diretamente\n"
-    "  --memoria ARQUIVO.pdf\n"
-    "                      grava também a memória de cálculo em PDF; a seção adotada é a\n"
-    "                      última tentativa, com a borda livre de --borda-livre ou --altura\n"
-    "                      (usbr se omitidas); em verificar, a seção verificada\n"
-    "  --obra, --trecho, --responsavel TEXTO\n"
-    "                      identificação na memória de cálculo (nome e CREA do responsável)\n\n"
-    "Opções de verificar (a seção adotada, que se constrói):\n"
-    "  --b, --B, --D TEXTO largura do fundo b (trapezoidal), largura B (retangular) ou\n"
-    "                      diâmetro D (circular), em metros; o triangular tem lados 1:1\n"
-    "  --angulo, --i, --n  como em dimensionar\n"
-    "  --q TEXTO           vazão de projeto: dá a profundidade normal; ou\n"
-    "  --y TEXTO           profundidade (m): dá a vazão que a seção conduz\n"
-    "  --borda-livre usbr|METROS|P%\n"
-    "                      regra da borda livre (usbr se omitida; não vale no circular)\n"
-    "  --altura H          altura total do canal (m), em vez da regra da borda livre\n"
-    "  --vmax, --vmin V    velocidades máxima e mínima admissíveis (m/s)\n"
-    "  --frmax FR          número de Froude máximo\n"
-    "  --ymaxd R           y/D máximo, só no circular\n"
-    "  --formato relatorio|csv, --saida ARQUIVO   como em dimensionar (UTF-8)\n\n"
-    "lote: a primeira linha do CSV (separado por ;) nomeia as colunas\n"
-    "forma;i;angulo;n;q;inicial;incremento; cada linha seguinte é um canal.\n"
-    "  --saida ARQUIVO     grava o resumo em ARQUIVO em vez da saída padrão\n\n"
-    "Status de saída:\n"
-    "  0  tudo dimensionado e gravado (em verificar, mesmo que um limite não seja atendido)\n"
-    "  1  gravado, mas um canal (ou o único canal) não pôde ser dimensionado\n"
-    "  2  uso incorreto\n"
-    "  3  um arquivo não pôde ser lido ou gravado: nada foi gravado, e a saída que já\n"
-    "     existia ficou como estava");
+// What --help writes after the usage: each command's options, from the table that defines
+// them, and the exit statuses.
+QString optionsHelp() {
+    return QString::fromUtf8(
+               "\n\nFORMA: trapezoidal, retangular, triangular ou circular.\n\n"
+               "Opções de dimensionar (os valores como se digitam no formulário, com a vírgula "
+               "decimal):\n") +
+           optionsHelp(kSizeCommand) +
+           QString::fromUtf8("\nOpções de verificar (a seção adotada, que se constrói):\n") +
+           optionsHelp(kVerifyCommand) +
+           QString::fromUtf8("\nlote: a primeira linha do CSV (separado por ;) nomeia as colunas\n"
+                             "forma;i;angulo;n;q;inicial;incremento; cada linha seguinte é um "
+                             "canal; - lê a entrada padrão.\n") +
+           optionsHelp(kBatchCommand) +
+           QString::fromUtf8(
+               "\nStatus de saída:\n"
+               "  0  tudo dimensionado e gravado (em verificar, mesmo que um limite não seja "
+               "atendido)\n"
+               "  1  gravado, mas um canal (ou o único canal) não pôde ser dimensionado\n"
+               "  2  uso incorreto\n"
+               "  3  um arquivo não pôde ser lido ou gravado: nada foi gravado, e a saída que já\n"
+               "     existia ficou como estava");
+}
 
-struct OptionSpec {
-    const char* name;
-    const char* value;
-};
-
-constexpr OptionSpec kValueOptions[] = {
-    {"i", "TEXTO"},           {"angulo", "TEXTO"},    {"n", "TEXTO"},
-    {"q", "TEXTO"},           {"inicial", "TEXTO"},   {"incremento", "PASSO"},
-    {"saida", "ARQUIVO"},     {"formato", "FORMATO"}, {"b", "TEXTO"},
-    {"B", "TEXTO"},           {"D", "TEXTO"},         {"y", "TEXTO"},
-    {"borda-livre", "REGRA"}, {"altura", "TEXTO"},    {"vmax", "TEXTO"},
-    {"vmin", "TEXTO"},        {"frmax", "TEXTO"},     {"ymaxd", "TEXTO"},
-    {"memoria", "ARQUIVO"},   {"obra", "TEXTO"},      {"trecho", "TEXTO"},
-    {"responsavel", "TEXTO"}};
+// Every option's name once, in the table's order.
+QStringList optionNames() {
+    QStringList names;
+    for (const OptionSpec& option : optionTable()) {
+        if (!names.contains(QString::fromLatin1(option.name)))
+            names << QString::fromLatin1(option.name);
+    }
+    return names;
+}
 
 void addOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OptionSpec& option : kValueOptions)
-        parser.addOption(
-            {QString::fromLatin1(option.name), QString(), QString::fromLatin1(option.value)});
+    for (const QString& name : optionNames())
+        parser.addOption({name, QString(), QStringLiteral("VALOR")});
     parser.addOption({{"h", "help"}, QString()});
     parser.addOption({{"v", "version"}, QString()});
 }
@@ -100,8 +74,7 @@ Failure usageError(const QString& why) {
 
 // An option given twice would leave one of its values unread.
 Outcome<> givenOnce(const QCommandLineParser& parser) {
-    for (const OptionSpec& option : kValueOptions) {
-        const QString name = QString::fromLatin1(option.name);
+    for (const QString& name : optionNames()) {
         if (parser.values(name).size() > 1)
             return usageError(QStringLiteral("a opção --%1 foi dada mais de uma vez.").arg(name));
     }
@@ -111,8 +84,7 @@ Outcome<> givenOnce(const QCommandLineParser& parser) {
 // The options a command may be given; any other that is set is a usage error.
 Outcome<> allowOnly(const QCommandLineParser& parser, const QStringList& allowed,
                     const QString& where) {
-    for (const OptionSpec& option : kValueOptions) {
-        const QString name = QString::fromLatin1(option.name);
+    for (const QString& name : optionNames()) {
         if (parser.isSet(name) && !allowed.contains(name))
             return usageError(QStringLiteral("a opção --%1 não vale %2.").arg(name, where));
     }
@@ -357,7 +329,7 @@ Outcome<int> run(const QStringList& arguments, Console& console) {
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet("help")) {
-        writeLine(console.out, kUsage + kOptionsHelp);
+        writeLine(console.out, kUsage + optionsHelp());
         return kSuccess;
     }
     if (parser.isSet("version")) {
