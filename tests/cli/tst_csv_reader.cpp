@@ -4,17 +4,44 @@
 #include <QBuffer>
 #include <QTest>
 
+#include <algorithm>
+#include <cstring>
+
 using namespace vazolar;
 using namespace vazolar::cli;
 
 namespace {
 
-// Every record of the bytes, one text each: "line: cell|cell|…" or "line! fault".
-QStringList records(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    CsvReader reader(buffer);
+// A device that hands out its bytes and then fails, as a disk with a bad sector does partway
+// through a file (no such disk is at hand: the failure is simulated).
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(const QByteArray& bytes) : bytes_(bytes) {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 size) override {
+        if (bytes_.isEmpty()) {
+            setErrorString("Erro de entrada/saída");
+            return -1;
+        }
+        const qint64 step = std::min<qint64>(size, bytes_.size());
+        std::memcpy(data, bytes_.constData(), size_t(step));
+        bytes_.remove(0, step);
+        return step;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+};
+
+// Every record the device gives, one text each: "line: cell|cell|…" or "line! fault"; a
+// failure to read ends the list with "failed: reason".
+QStringList records(QIODevice& device) {
+    CsvReader reader(device);
     const Outcome<char> separator = reader.findSeparator();
     if (!separator)
         return {"failed: " + separator.message()};
@@ -36,6 +63,13 @@ QStringList records(const QByteArray& bytes) {
             cells << QString::fromUtf8(cell);
         texts << QString("%1: %2").arg(read.line).arg(cells.join('|'));
     }
+}
+
+QStringList records(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return records(buffer);
 }
 
 } // namespace
@@ -101,6 +135,13 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, expected);
         QCOMPARE(records(bytes), expected);
+    }
+
+    // A read that fails partway ends the reading with the reason, after the records before it.
+    void readErrorEndsTheReading() {
+        FailingDevice device("a;b\n1;2\n3;");
+        QCOMPARE(records(device),
+                 (QStringList{"1: a|b", "2: 1|2", "failed: Erro de entrada/saída"}));
     }
 
     // A record past the limit is refused on its line; the next one is read as usual.
