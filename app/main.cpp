@@ -1,8 +1,10 @@
 #include "application_setup.h"
-#include "command_line.h"
-#include "descriptor_output.h"
+#include "cli/command_line.h"
+#include "cli/descriptor_output.h"
+#include "cli/memo_painter.h"
 #include "program.h"
 #include "qt_portuguese.h"
+#include "reports/temporary_file_cleanup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -10,13 +12,14 @@
 
 #include <memory>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
 
 // The command line runs without any display: a core application loads no window system,
 // whatever QT_QPA_PLATFORM says; one that paints a memo paints on the offscreen platform.
-int runCommandLine(int argc, char** argv, bool paints) {
+int runCommandLine(int argc, char** argv, const QStringList& arguments, bool paints) {
     std::unique_ptr<QCoreApplication> core;
     if (paints) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -25,18 +28,23 @@ int runCommandLine(int argc, char** argv, bool paints) {
         core = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication& app = *core;
+    // A reader that stops reading is seen as EPIPE on the write, not as a signal.
+    std::signal(SIGPIPE, SIG_IGN);
+    vazolar::reports::removeTemporaryFileOnSignals();
+    vazolar::cli::installMemoWriter(vazolar::cli::paintMemoFile);
+    vazolar::cli::DescriptorOutput::endQuietlyOnBrokenPipe(vazolar::cli::kFileError);
     vazolar::installQtPortuguese(app);
     vazolar::cli::DescriptorOutput out(STDOUT_FILENO);
     QFile err;
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
     vazolar::cli::Console console{out, err};
-    const int status = vazolar::cli::runCommandLine(QCoreApplication::arguments(), console);
+    const int status = vazolar::cli::runCommandLine(arguments, console);
     // Every byte must have reached standard output for the command to have succeeded.
     if (status == vazolar::cli::kSuccess && out.failed()) {
         vazolar::cli::writeLine(
             err,
             QStringLiteral("Não foi possível gravar a saída padrão: %1").arg(out.errorString()));
-        return vazolar::cli::kFailure;
+        return vazolar::cli::kFileError;
     }
     return status;
 }
@@ -44,11 +52,12 @@ int runCommandLine(int argc, char** argv, bool paints) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // File names as the file system spells them.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << QFile::decodeName(argv[i]);
     if (vazolar::cli::wantsCommandLine(arguments))
-        return runCommandLine(argc, argv, vazolar::cli::paintsPages(arguments));
+        return runCommandLine(argc, argv, arguments, vazolar::cli::paintsPages(arguments));
     QApplication app(argc, argv);
     vazolar::setUpApplication(app);
     return vazolar::runProgram(app);

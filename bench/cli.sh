@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line timed from outside the process, as a script uses it: start-up of
-# `vazolar --version`, the longest `dimensionar` runs, `verificar` of a pipe, `lote` over 10,000 ordinary channels,
-# and the memory of `lote` over 100,000. Prints medians of N runs in milliseconds.
+# `vazolar --version`, the longest `dimensionar` runs, `verificar` of a pipe, `lote` over 10,000
+# ordinary channels, and the memory of `lote` over 100,000 and 1,000,000 channels and over one
+# line of 100 MB. Prints medians of N runs in milliseconds.
 #
 #   bench/cli.sh [runs] [build folder]        default: 15 runs, build/release
 set -euo pipefail
@@ -62,7 +63,19 @@ echo "verificar, circle D 0,90:                  $(median_ms "$vazolar" verifica
     --D 0,90 --i 0,1 --n 0,015 --q 0,5 --ymaxd 0,85)"
 echo "lote, 10,000 channels:                     $(median_ms "$vazolar" lote "$work/lote10k.csv" \
     --saida "$work/resumo.csv")"
+# peak_mb COMMAND...: the command's peak resident memory in MB, from /usr/bin/time.
+peak_mb() {
+    local kb
+    kb=$(/usr/bin/time -f '%M' "$@" 2>&1 >/dev/null | tail -n 1)
+    echo "$((kb / 1024)) MB RSS"
+}
 if [ -x /usr/bin/time ]; then
-    rss=$(/usr/bin/time -f '%M' "$vazolar" lote "$work/lote100k.csv" --saida "$work/resumo.csv" 2>&1 >/dev/null | tail -n 1)
-    echo "lote, 100,000 channels, peak memory:       $((rss / 1024)) MB RSS"
+    echo "lote, 100,000 channels, peak memory:       $(peak_mb "$vazolar" lote "$work/lote100k.csv" \
+        --saida "$work/resumo.csv")"
+    channels 1000000 >"$work/lote1m.csv"
+    echo "lote, 1,000,000 channels, peak memory:     $(peak_mb "$vazolar" lote "$work/lote1m.csv" \
+        --saida "$work/resumo.csv")"
+    # One line of 100 MB: refused as too long, read in bounded memory, from a pipe.
+    echo "lote, one 100 MB line, peak memory:        $(peak_mb bash -c "{ echo 'forma;i;n;q'; \
+        head -c 100000000 /dev/zero | tr '\\0' 7; echo; } | '$vazolar' lote -")"
 fi

@@ -60,4 +60,8 @@ QString sizingFaultMessage(Shape shape, const SizingError& error) {
     return sizingFaultMessage(error, fieldCaption(shape, error.field()));
 }
 
+QString noTrialMessage() {
+    return QString::fromUtf8("Nenhuma tentativa: a vazão de projeto é negativa.");
+}
+
 } // namespace vazolar

@@ -18,4 +18,7 @@ QString fieldFaultMessage(const SizingError& error, const QString& fieldCaption)
 // The same, naming the field by its caption on the shape's form.
 QString sizingFaultMessage(Shape shape, const SizingError& error);
 
+// A trial shape's run that listed no trial at all: its design discharge is negative.
+QString noTrialMessage();
+
 } // namespace vazolar

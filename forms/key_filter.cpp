@@ -1,5 +1,7 @@
 #include "key_filter.h"
 
+#include "engine/field_characters.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -67,7 +69,7 @@ std::optional<char16_t> typedCharacter(const QKeyEvent& event) {
 }
 
 bool acceptsCharacter(char16_t c) {
-    return c == u'\b' || c == u',' || c == u'-' || (c >= u'0' && c <= u'9');
+    return c == u'\b' || fieldAccepts(c);
 }
 
 bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {

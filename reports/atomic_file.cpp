@@ -1,6 +1,7 @@
 #include "atomic_file.h"
 
 #include "system_reason.h"
+#include "temporary_file_cleanup.h"
 
 #include <cerrno>
 #include <unistd.h>
@@ -8,6 +9,10 @@
 namespace vazolar::reports {
 
 AtomicFile::AtomicFile(const QString& path) : file_(path) {}
+
+AtomicFile::~AtomicFile() {
+    forgetTemporaryFile();
+}
 
 // The error number is the one the failed call left; Qt's own text stands in where the call
 // failed without one (a check of Qt's, not of the system's).
@@ -27,6 +32,7 @@ Outcome<> AtomicFile::open() {
     errno = 0;
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(errno);
+    watchTemporaryFile(file_.handle());
     return {};
 }
 
@@ -50,7 +56,9 @@ Outcome<> AtomicFile::commit() {
     if (::fsync(file_.handle()) != 0)
         return fail(errno);
     errno = 0;
-    if (!file_.commit())
+    const bool committed = file_.commit();
+    forgetTemporaryFile();
+    if (!committed)
         return fail(errno);
     return {};
 }

@@ -16,10 +16,14 @@ namespace vazolar::reports {
 // file renamed over the old one. A failure anywhere (a full disk, a missing folder, no
 // permission, a device error) leaves an earlier file as it was and no temporary file behind.
 // Each failure's message is the system's reason, in Portuguese; after the first failure every
-// later call fails with the same message.
+// later call fails with the same message. Where the temporary file has a name, a program that
+// installed removeTemporaryFileOnSignals loses it on SIGINT, SIGTERM and SIGHUP too.
 class AtomicFile {
 public:
     explicit AtomicFile(const QString& path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
 
     Outcome<> open();
     Outcome<> write(const QByteArray& bytes);

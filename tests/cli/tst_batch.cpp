@@ -1,3 +1,4 @@
+#include "cli/csv_text.h"
 #include "cli_helpers.h"
 #include "test_registry.h"
 
@@ -5,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace vazolar;
 using namespace vazolar::testing;
 
 namespace {
@@ -44,8 +46,12 @@ private slots:
         const CommandRun run = runCommand({"lote", input, "--saida", output});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QString());
-        QCOMPARE(run.err.count('\n'), 4);
-        QVERIFY2(run.err.startsWith("linha 3: O valor de n não é um número válido. Digite"),
+        // The unknown column is told once, then each line that failed.
+        const QStringList err = run.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(err.size(), 5);
+        QCOMPARE(err[0],
+                 "O arquivo \"" + input + "\" tem colunas que não são lidas, ignoradas: obs.");
+        QVERIFY2(err[1].startsWith("linha 3: O valor de n não é um número válido. Digite"),
                  qPrintable(run.err));
         QFile file(output);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -72,12 +78,45 @@ private slots:
                  qPrintable(lines[6]));
     }
 
-    void missingColumnIsAUsageError() {
+    // One channel per file: its summary's `erro` and the status.
+    void lineFaults_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("dot decimal")
+            << QByteArray("trapezoidal;0,1;30;0.015;0,5;0,5;0,10")
+            << QString("O valor de n (\"0.015\") tem \".\"; use a vírgula decimal: 0,015.");
+        QTest::newRow("dot in the step")
+            << QByteArray("retangular;0,1;;0,015;0,5;0,5;0.1")
+            << QString("O valor de incremento (\"0.1\") tem \".\"; use a vírgula decimal: 0,1.");
+        QTest::newRow("a letter in q") << QByteArray("circular;0,1;;0,015;0,5m3;;")
+                                       << QString("O valor de Q projeto (m³/s) (\"0,5m3\") tem "
+                                                  "\"m\"; o campo aceita só algarismos, "
+                                                  "a vírgula decimal e o sinal de menos.");
+        QTest::newRow("negative discharge")
+            << QByteArray("trapezoidal;0,1;30;0,015;-0,5;0,5;0,10")
+            << QString("Nenhuma tentativa: a vazão de projeto é negativa.");
+        QTest::newRow("blanks around")
+            << QByteArray("retangular; 0,1 ;; 0,015;0,5 ;0,5; 0,1") << QString();
+    }
+
+    void lineFaults() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString input = inputFile(dir, "forma;i;angulo;n;q;inicial;incremento\n" + line);
+        const CommandRun run = runCommand({"lote", input});
+        QCOMPARE(run.status, error.isEmpty() ? 0 : 1);
+        const QString summary = run.out.section('\n', 1, 1);
+        QCOMPARE(cli::splitCsvLine(summary).value(24), error);
+        QCOMPARE(run.err, error.isEmpty() ? QString() : "linha 2: " + error + "\n");
+    }
+
+    void missingColumnIsAFileError() {
         QTemporaryDir dir;
         const QString input = inputFile(dir, "forma;i;n;inicial\ntrapezoidal;0,1;0,015;0,5\n");
         const QString output = dir.filePath("resumo.csv");
         const CommandRun run = runCommand({"lote", input, "--saida", output});
-        QCOMPARE(run.status, 2);
+        QCOMPARE(run.status, 3);
         QVERIFY2(run.err.contains("\"q\""), qPrintable(run.err));
         QVERIFY(!QFile::exists(output));
     }
@@ -85,7 +124,7 @@ private slots:
     void unreadableInputFails() {
         QTemporaryDir dir;
         const CommandRun run = runCommand({"lote", dir.filePath("nenhum.csv")});
-        QCOMPARE(run.status, 1);
+        QCOMPARE(run.status, 3);
         QVERIFY2(run.err.startsWith("Não foi possível ler"), qPrintable(run.err));
         QCOMPARE(run.out, QString());
     }

@@ -1,5 +1,5 @@
-#include "app/channel_text.h"
-#include "app/csv_text.h"
+#include "cli/channel_text.h"
+#include "cli/csv_text.h"
 #include "test_registry.h"
 
 #include <QTest>

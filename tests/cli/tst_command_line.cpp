@@ -43,6 +43,7 @@ private slots:
         QTest::newRow("trapezoid without --angulo") << without(kTrapezoid, "--angulo");
         QTest::newRow("step off the bar") << replaced(kTrapezoid, "--incremento", "0,15");
         QTest::newRow("empty step") << replaced(kTrapezoid, "--incremento", "");
+        QTest::newRow("dot in the step") << replaced(kTrapezoid, "--incremento", "0.10");
         QTest::newRow("angle off the trapezoid") << rectangle + QStringList{"--angulo", "30"};
         QTest::newRow("start on the circle")
             << QStringList{"dimensionar", "circular", "--i", "0,1",       "--n",
@@ -53,6 +54,9 @@ private slots:
         QTest::newRow("unknown command") << QStringList{"calcular"};
         QTest::newRow("value missing") << QStringList{"dimensionar", "circular", "--i"};
         QTest::newRow("batch option on a sizing") << QStringList{"lote", "a.csv", "--q", "1"};
+        QTest::newRow("empty --saida") << kTrapezoid + QStringList{"--saida", ""};
+        QTest::newRow("empty --saida of lote") << QStringList{"lote", "a.csv", "--saida", ""};
+        QTest::newRow("option given twice") << kTrapezoid + QStringList{"--n", "0,013"};
     }
 
     void usageErrorsWriteNothing() {
@@ -81,6 +85,20 @@ private slots:
         QTest::newRow("trial limit") << replaced(kTrapezoid, "--i", "0")
                                      << QString("O dimensionamento foi interrompido: 32767 "
                                                 "tentativas não alcançaram a vazão de projeto.");
+        QTest::newRow("dot decimal")
+            << replaced(kTrapezoid, "--n", "0.015")
+            << QString("O valor de n (\"0.015\") tem \".\"; use a vírgula decimal: 0,015.");
+        QTest::newRow("dot grouping")
+            << replaced(kTrapezoid, "--q", "1.000,5")
+            << QString(
+                   "O valor de Q projeto (m³/s) (\"1.000,5\") tem \".\"; use a vírgula decimal: "
+                   "1000,5.");
+        QTest::newRow("a letter")
+            << replaced(kTrapezoid, "--i", "0,1%")
+            << QString("O valor de I (%) (\"0,1%\") tem \"%\"; o campo aceita só algarismos, "
+                       "a vírgula decimal e o sinal de menos.");
+        QTest::newRow("blanks only")
+            << replaced(kTrapezoid, "--q", "  ") << QString("Informe todos os dados.");
         QTest::newRow("circle, empty slope")
             << QStringList{"dimensionar", "circular", "--i", "", "--n", "0,015", "--q", "0,5"}
             << QString("Informe todos os dados necessários.");
@@ -93,6 +111,21 @@ private slots:
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QString());
         QVERIFY2(run.err.startsWith(message), qPrintable(run.err));
+    }
+
+    // Blanks around a value are dropped, as the form's field would never have taken them.
+    void blanksAroundAreTrimmed() {
+        const CommandRun run = runCommand(replaced(kTrapezoid, "--n", " 0,015 "));
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, runCommand(kTrapezoid).out);
+    }
+
+    // A negative design discharge lists no trial: the empty report, and a failure that says why.
+    void noTrialFails() {
+        const CommandRun run = runCommand(replaced(kTrapezoid, "--q", "-0,5"));
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.out.contains("inc = 0,1\n"));
+        QCOMPARE(run.err, QString("Nenhuma tentativa: a vazão de projeto é negativa.\n"));
     }
 
     // Without --saida the report goes to standard output, line for line as SALVAR writes it.
@@ -134,7 +167,7 @@ private slots:
         QTemporaryDir dir;
         const CommandRun run =
             runCommand(kTrapezoid + QStringList{"--saida", dir.filePath("falta/canal.TXT")});
-        QCOMPARE(run.status, 1);
+        QCOMPARE(run.status, 3);
         QVERIFY2(run.err.startsWith("O relatório não foi salvo em"), qPrintable(run.err));
     }
 
@@ -142,9 +175,40 @@ private slots:
         const CommandRun help = runCommand({"--help"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.contains("--incremento"));
+        QCOMPARE(runCommand({"-help"}).out, help.out);
+        QCOMPARE(runCommand({"-version"}).status, 0);
         const CommandRun version = runCommand({"--version"});
         QCOMPARE(version.status, 0);
         QVERIFY(version.out.startsWith("vazolar 1."));
+    }
+
+    // Every option the commands take is in --help, under each command that takes it, and
+    // the increment's steps are the scroll bar's.
+    void helpNamesEveryOption_data() {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("dimensionar")
+            << "Opções de dimensionar"
+            << QStringList{"i",          "angulo",      "n",           "q",       "inicial",
+                           "incremento", "formato",     "saida",       "memoria", "obra",
+                           "trecho",     "responsavel", "borda-livre", "altura"};
+        QTest::newRow("verificar")
+            << "Opções de verificar"
+            << QStringList{"i",     "angulo",  "n",       "q",           "y",     "b",
+                           "B",     "D",       "vmax",    "vmin",        "frmax", "ymaxd",
+                           "saida", "formato", "memoria", "borda-livre", "altura"};
+        QTest::newRow("lote") << "lote:" << QStringList{"saida"};
+    }
+
+    void helpNamesEveryOption() {
+        QFETCH(QString, section);
+        QFETCH(QStringList, options);
+        const QString help = runCommand({"--help"}).out;
+        const QString part = help.mid(help.indexOf(section)).section("\n\n", 0, 0);
+        for (const QString& option : options)
+            QVERIFY2(part.contains("  --" + option + " "), qPrintable(option));
+        if (section.contains("dimensionar"))
+            QVERIFY(part.simplified().contains("0,008; 0,009; 0,01; 0,02;"));
     }
 
     void windowsWithoutArguments_data() {
@@ -155,6 +219,14 @@ private slots:
         QTest::newRow("command") << QStringList{"vazolar", "lote", "a.csv"} << true;
         QTest::newRow("help") << QStringList{"vazolar", "--help"} << true;
         QTest::newRow("short help") << QStringList{"vazolar", "-h"} << true;
+        QTest::newRow("-help") << QStringList{"vazolar", "-help"} << true;
+        QTest::newRow("-version") << QStringList{"vazolar", "-version"} << true;
+        QTest::newRow("a misspelt option") << QStringList{"vazolar", "-saida", "x"} << true;
+        QTest::newRow("-style=fusion") << QStringList{"vazolar", "-style=fusion"} << false;
+        QTest::newRow("--reverse") << QStringList{"vazolar", "--reverse"} << false;
+        QTest::newRow("-fn") << QStringList{"vazolar", "-fn", "Serif"} << false;
+        QTest::newRow("-qwindowgeometry")
+            << QStringList{"vazolar", "-qwindowgeometry", "640x480"} << false;
     }
 
     void windowsWithoutArguments() {

@@ -117,6 +117,16 @@ private slots:
         QTest::newRow("n that is no number")
             << QStringList{"retangular", "--B", "1,10", "--i", "0,1", "--n", ",", "--q", "0,5"} << 1
             << "O valor de n";
+        QTest::newRow("dot decimal in D")
+            << QStringList{"circular", "--D", "0.90"} + kFlow << 1
+            << "O valor de D (\"0.90\") tem \".\"; use a vírgula decimal: 0,90.\n";
+        QTest::newRow("a unit in vmax")
+            << QStringList{"retangular", "--B", "1,10", "--vmax", "2m/s"} + kFlow << 1
+            << "O valor de vmax (\"2m/s\") tem \"m\"; o campo aceita só algarismos, a vírgula "
+               "decimal e o sinal de menos.\n";
+        QTest::newRow("blanks around are dropped")
+            << QStringList{"circular", "--D", " 0,80 "} + kFlow << 1
+            << "A seção circular de D = 0,8000 m comporta no máximo";
         QTest::newRow("both q and y")
             << QStringList{"retangular", "--B", "1,10", "--y", "0,5"} + kFlow << 2
             << "vazolar: dê --q";

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+
+// The command line's two streams and its exit statuses.
+namespace vazolar::cli {
+
+enum ExitStatus : int {
+    kSuccess = 0,
+    kFailure = 1, // written, but a channel (or the one channel) could not be sized
+    kUsageError = 2,
+    kFileError = 3, // a file that could not be read or written: nothing written, an earlier
+                    // output as it was
+};
+
+struct Console {
+    QIODevice& out;
+    QIODevice& err;
+};
+
+// Writes the text and a line end, in UTF-8.
+void writeLine(QIODevice& device, const QString& text);
+
+} // namespace vazolar::cli

@@ -1,0 +1,106 @@
+#include "option_table.h"
+
+#include "channel_text.h"
+#include "engine/increment.h"
+
+#include <QStringList>
+
+namespace vazolar::cli {
+
+namespace {
+
+constexpr unsigned kSizing = kSizeCommand | kVerifyCommand;
+
+constexpr OptionSpec kOptions[] = {
+    {"i", "TEXTO", kSizing, "declividade I (%)"},
+    {"angulo", "TEXTO", kSizing, "ângulo do talude (°), só no canal trapezoidal"},
+    {"n", "TEXTO", kSizing, "coeficiente de Manning n"},
+    {"q", "TEXTO", kSizeCommand, "vazão de projeto (m³/s)"},
+    {"q", "TEXTO", kVerifyCommand, "vazão de projeto (m³/s): dá a profundidade normal; ou"},
+    {"y", "TEXTO", kVerifyCommand, "profundidade (m): dá a vazão que a seção conduz"},
+    {"inicial", "TEXTO", kSizeCommand,
+     "valor inicial de b, B ou Y (m); não vale no canal circular"},
+    {"incremento", "PASSO", kSizeCommand,
+     "incremento das tentativas (m), um dos passos da barra: {passos}; {passo} se omitido; "
+     "não vale no canal circular"},
+    {"b", "TEXTO", kVerifyCommand, "largura do fundo b (m), no canal trapezoidal"},
+    {"B", "TEXTO", kVerifyCommand, "largura B (m), no canal retangular"},
+    {"D", "TEXTO", kVerifyCommand, "diâmetro D (m), no canal circular; o triangular tem lados 1:1"},
+    {"borda-livre", "usbr|METROS|P%", kSizing,
+     "regra da borda livre (usbr se omitida; não vale no circular); em dimensionar, a da "
+     "memória de cálculo"},
+    {"altura", "H", kSizing, "altura total do canal (m), em vez da regra da borda livre"},
+    {"vmax", "V", kVerifyCommand, "velocidade máxima admissível (m/s)"},
+    {"vmin", "V", kVerifyCommand, "velocidade mínima admissível (m/s)"},
+    {"frmax", "FR", kVerifyCommand, "número de Froude máximo"},
+    {"ymaxd", "R", kVerifyCommand, "y/D máximo, só no circular"},
+    {"formato", "relatorio|csv", kSizeCommand,
+     "relatorio (o padrão): as linhas do relatório que SALVAR grava; csv: a tabela das "
+     "tentativas com a análise hidráulica"},
+    {"formato", "relatorio|csv", kVerifyCommand,
+     "relatorio (o padrão): uma grandeza por linha; csv: um cabeçalho e uma linha"},
+    {"saida", "ARQUIVO", kSizeCommand | kVerifyCommand,
+     "grava em ARQUIVO em vez da saída padrão (o relatório de dimensionar em Windows-1252 com "
+     "CR LF, como SALVAR); - é a saída padrão; um pipe ou um dispositivo é escrito "
+     "diretamente"},
+    {"saida", "ARQUIVO", kBatchCommand,
+     "grava o resumo em ARQUIVO em vez da saída padrão; - é a saída padrão"},
+    {"memoria", "ARQUIVO.pdf", kSizing,
+     "grava também a memória de cálculo em PDF: em dimensionar, com a última tentativa como "
+     "seção adotada; em verificar, a seção verificada"},
+    {"obra", "TEXTO", kSizing, "identificação da obra na memória de cálculo"},
+    {"trecho", "TEXTO", kSizing, "identificação do trecho na memória de cálculo"},
+    {"responsavel", "TEXTO", kSizing, "nome e CREA do responsável, na memória de cálculo"},
+};
+
+constexpr qsizetype kHelpColumn = 22;
+constexpr qsizetype kWidth = 92;
+
+QString helpText(const OptionSpec& option) {
+    return QString::fromUtf8(option.help)
+        .replace(QStringLiteral("{passos}"), incrementStepsText())
+        .replace(QStringLiteral("{passo}"), incrementText(kScrollDefault));
+}
+
+// The words of the text in lines that start at the help column.
+QStringList wrapped(const QString& text) {
+    QStringList lines{QString()};
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!lines.last().isEmpty() && kHelpColumn + lines.last().size() + 1 + word.size() > kWidth)
+            lines << QString();
+        lines.last() += (lines.last().isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return lines;
+}
+
+QString optionLines(const OptionSpec& option) {
+    const QString head =
+        QStringLiteral("  --%1 %2")
+            .arg(QString::fromLatin1(option.name), QString::fromUtf8(option.value));
+    const QString indent(kHelpColumn, u' ');
+    QStringList lines = wrapped(helpText(option));
+    for (QString& line : lines)
+        line.prepend(indent);
+    if (head.size() < kHelpColumn)
+        lines.first().replace(0, head.size(), head);
+    else
+        lines.prepend(head);
+    return lines.join(u'\n') + u'\n';
+}
+
+} // namespace
+
+std::span<const OptionSpec> optionTable() {
+    return kOptions;
+}
+
+QString optionsHelp(CommandSet command) {
+    QString help;
+    for (const OptionSpec& option : kOptions) {
+        if (option.commands & command)
+            help += optionLines(option);
+    }
+    return help;
+}
+
+} // namespace vazolar::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+namespace vazolar::cli {
+
+// The commands an option belongs to.
+enum CommandSet : unsigned { kSizeCommand = 1, kVerifyCommand = 2, kBatchCommand = 4 };
+
+// One option of the command line: its name (`--name`), what its value is called in the usage
+// text, the commands that take it and what it does there. An option that means something
+// else in another command has a row for each.
+struct OptionSpec {
+    const char* name;
+    const char* value;
+    unsigned commands;
+    const char* help; // "{passos}" and "{passo}": the increment's steps and its default
+};
+
+std::span<const OptionSpec> optionTable();
+
+// The usage lines of a command's options, from the table, wrapped to the terminal's 80
+// columns and then some.
+QString optionsHelp(CommandSet command);
+
+} // namespace vazolar::cli

@@ -1,0 +1,135 @@
+#include "size_command.h"
+
+#include "csv_text.h"
+#include "engine/check_text.h"
+#include "engine/empty_fields.h"
+#include "engine/increment.h"
+#include "engine/row_text.h"
+#include "engine/shape_description.h"
+#include "engine/sizing_messages.h"
+#include "engine/trial_table.h"
+#include "output_file.h"
+#include "reports/report_encoding.h"
+#include "reports/report_file.h"
+#include "reports/saved_report.h"
+#include "text_output.h"
+#include "typed_fields.h"
+
+#include <QDate>
+
+namespace vazolar::cli {
+
+namespace {
+
+// The exact quantities of every row of a finished sizing. Its output is formatted from them
+// once the sizing has ended well: a run that fails writes nothing, and a run lists up to
+// 32768 rows.
+TrialTable size(const SizeRequest& request) {
+    TrialTable trials;
+    trials.start(convertInputs(request.input));
+    runSizing(trials.inputs(), [&](const QString&, const SectionQuantities& quantities) {
+        trials.append(quantities);
+    });
+    return trials;
+}
+
+// The lines SALVAR writes for the same fields and rows.
+QStringList reportLines(const SizeRequest& request, const TrialTable& trials) {
+    reports::ReportData data;
+    data.shape = request.input.shape;
+    data.slope = request.input.slope;
+    data.angle = request.input.angle;
+    data.roughness = request.input.roughness;
+    data.increment = incrementText(request.input.scrollValue);
+    for (int row = 0; row < trials.size(); ++row)
+        data.rows << rowText(trials.inputs().shape, trials.at(row));
+    return reports::savedReportLines(data);
+}
+
+QStringList trialTableLines(const TrialTable& trials) {
+    QStringList lines{csvLine(columnNames(trials.inputs().shape) + hydraulics::checkColumnNames())};
+    for (int row = 0; row < trials.size(); ++row) {
+        const SectionQuantities quantities = trials.at(row);
+        lines << csvLine(
+            columnCells(trials.inputs().shape, quantities) +
+            hydraulics::checkCells(hydraulics::checkTrial(trials.inputs(), quantities), QString()));
+    }
+    return lines;
+}
+
+int writeReportFile(const QString& path, const QStringList& lines, Console& console) {
+    const Outcome<> saved = writeOutputFile(path, reports::encodeReport(lines));
+    if (saved)
+        return kSuccess;
+    writeLine(console.err, reports::notSavedMessage(path, saved.message()));
+    return kFileError;
+}
+
+Outcome<> writeLines(TextOutput& output, const QStringList& lines) {
+    if (Outcome<> opened = output.open(); !opened)
+        return opened;
+    for (const QString& line : lines)
+        output.writeLine(line);
+    return output.commit();
+}
+
+int writeText(const QString& path, const QStringList& lines, Console& console) {
+    TextOutput output(path, console.out);
+    const Outcome<> written = writeLines(output, lines);
+    if (written)
+        return kSuccess;
+    writeLine(console.err, written.message());
+    return kFileError;
+}
+
+int writeOutput(const SizeRequest& request, const TrialTable& trials, Console& console) {
+    if (request.format == SizeFormat::Csv)
+        return writeText(request.outputPath, trialTableLines(trials), console);
+    const QStringList lines = reportLines(request, trials);
+    if (request.outputPath.isEmpty())
+        return writeText(QString(), lines, console);
+    return writeReportFile(request.outputPath, lines, console);
+}
+
+// The memo adopts the last trial as sized, with the freeboard the options give.
+int writeMemo(const SizeRequest& request, const TrialTable& trials, Console& console) {
+    const Outcome<reports::MemoInput> memo = reports::sizingMemo(
+        request.input, trials, request.memo.freeboard, request.memo.bankHeight,
+        request.memo.identity, QDate::currentDate(), QStringLiteral(VAZOLAR_VERSION));
+    if (!memo) {
+        writeLine(console.err, memo.message());
+        return kFailure;
+    }
+    return writeMemoFile(request.memo.path, memo.value(), console);
+}
+
+} // namespace
+
+int runSizeCommand(SizeRequest request, Console& console) {
+    if (const Outcome<> typed = takeTypedFields(request.input); !typed) {
+        writeLine(console.err, typed.message());
+        return kFailure;
+    }
+    TrialTable trials;
+    try {
+        trials = size(request);
+    } catch (const SizingError& error) {
+        writeLine(console.err, sizingFaultMessage(request.input.shape, error));
+        return kFailure;
+    }
+    const int status = writeOutput(request, trials, console);
+    if (status != kSuccess)
+        return status;
+    if (trials.isEmpty()) {
+        QString message = noTrialMessage();
+        if (!request.memo.path.isEmpty())
+            message += QString::fromUtf8(" A memória de cálculo não foi feita.");
+        writeLine(console.err, message);
+        return kFailure;
+    }
+    if (request.memo.path.isEmpty())
+        return kSuccess;
+    return writeMemo(request, trials, console);
+}
+
+} // namespace vazolar::cli

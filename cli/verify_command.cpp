@@ -1,0 +1,63 @@
+#include "verify_command.h"
+
+#include "csv_text.h"
+#include "engine/adopted_csv.h"
+#include "engine/adopted_text.h"
+#include "text_output.h"
+#include "typed_fields.h"
+
+#include <QDate>
+
+namespace vazolar::cli {
+
+namespace {
+
+QStringList csvLines(const VerifyRequest& request, const Outcome<AdoptedResult>& outcome) {
+    return {csvLine(adoptedCsvColumns()), csvLine(adoptedCsvCells(request.section, outcome))};
+}
+
+Outcome<> writeLines(const QString& path, const QStringList& lines, Console& console) {
+    TextOutput output(path, console.out);
+    if (Outcome<> opened = output.open(); !opened)
+        return opened;
+    for (const QString& line : lines)
+        output.writeLine(line);
+    return output.commit();
+}
+
+// The section's numbers as the window's fields would take them, then its verification.
+Outcome<AdoptedResult> verify(AdoptedRequest& section) {
+    if (const Outcome<> typed = takeTypedRequest(section); !typed)
+        return Failure{typed.message()};
+    return verifyAdoptedSection(section);
+}
+
+} // namespace
+
+int runVerifyCommand(VerifyRequest request, Console& console) {
+    const Outcome<AdoptedResult> outcome = verify(request.section);
+    if (!outcome && request.format == VerifyFormat::Report) {
+        writeLine(console.err, outcome.message());
+        return kFailure;
+    }
+    const QStringList lines = request.format == VerifyFormat::Csv
+                                  ? csvLines(request, outcome)
+                                  : resultRowsLines(adoptedResultRows(outcome.value()));
+    if (const Outcome<> written = writeLines(request.outputPath, lines, console); !written) {
+        writeLine(console.err, written.message());
+        return kFileError;
+    }
+    if (!outcome) {
+        writeLine(console.err, singleLine(outcome.message()));
+        return kFailure;
+    }
+    if (!request.memo.path.isEmpty())
+        return writeMemoFile(request.memo.path,
+                             {request.memo.identity, QDate::currentDate(),
+                              QStringLiteral(VAZOLAR_VERSION), std::nullopt, request.section,
+                              outcome.value()},
+                             console);
+    return kSuccess;
+}
+
+} // namespace vazolar::cli
