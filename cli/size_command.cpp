@@ -91,7 +91,9 @@ int writeOutput(const SizeRequest& request, const TrialTable& trials, Console& c
     return writeReportFile(request.outputPath, lines, console);
 }
 
-// The memo adopts the last trial as sized, with the freeboard the options give.
+// The memo adopts the last trial as sized, with the freeboard the options give. It is made and
+// written before the other output, so that a memo that cannot be written leaves nothing
+// written.
 int writeMemo(const SizeRequest& request, const TrialTable& trials, Console& console) {
     const Outcome<reports::MemoInput> memo = reports::sizingMemo(
         request.input, trials, request.memo.freeboard, request.memo.bankHeight,
@@ -117,8 +119,11 @@ int runSizeCommand(SizeRequest request, Console& console) {
         writeLine(console.err, sizingFaultMessage(request.input.shape, error));
         return kFailure;
     }
-    const int status = writeOutput(request, trials, console);
-    if (status != kSuccess)
+    if (!request.memo.path.isEmpty() && !trials.isEmpty()) {
+        if (const int status = writeMemo(request, trials, console); status != kSuccess)
+            return status;
+    }
+    if (const int status = writeOutput(request, trials, console); status != kSuccess)
         return status;
     if (trials.isEmpty()) {
         QString message = noTrialMessage();
@@ -127,9 +132,7 @@ int runSizeCommand(SizeRequest request, Console& console) {
         writeLine(console.err, message);
         return kFailure;
     }
-    if (request.memo.path.isEmpty())
-        return kSuccess;
-    return writeMemo(request, trials, console);
+    return kSuccess;
 }
 
 } // namespace vazolar::cli

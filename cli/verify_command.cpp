@@ -40,6 +40,16 @@ int runVerifyCommand(VerifyRequest request, Console& console) {
         writeLine(console.err, outcome.message());
         return kFailure;
     }
+    // The memo first: one that cannot be written leaves nothing written.
+    if (outcome && !request.memo.path.isEmpty()) {
+        const int status = writeMemoFile(request.memo.path,
+                                         {request.memo.identity, QDate::currentDate(),
+                                          QStringLiteral(VAZOLAR_VERSION), std::nullopt,
+                                          request.section, outcome.value()},
+                                         console);
+        if (status != kSuccess)
+            return status;
+    }
     const QStringList lines = request.format == VerifyFormat::Csv
                                   ? csvLines(request, outcome)
                                   : resultRowsLines(adoptedResultRows(outcome.value()));
@@ -51,12 +61,6 @@ int runVerifyCommand(VerifyRequest request, Console& console) {
         writeLine(console.err, singleLine(outcome.message()));
         return kFailure;
     }
-    if (!request.memo.path.isEmpty())
-        return writeMemoFile(request.memo.path,
-                             {request.memo.identity, QDate::currentDate(),
-                              QStringLiteral(VAZOLAR_VERSION), std::nullopt, request.section,
-                              outcome.value()},
-                             console);
     return kSuccess;
 }
 

@@ -125,15 +125,31 @@ private slots:
     }
 
     // A memo on a full disk: status 3, the earlier memo keeps its bytes, nothing is left.
+    // A memo on a full disk, asked for with --saida to another folder: status 3, and neither
+    // the earlier memo nor the earlier output has changed (the memo is written first).
+    void memoOnAFullDisk_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("verificar")
+            << QStringList{"verificar", "triangular", "--i", "0,1", "--n", "0,015", "--q", "0,5"};
+        QTest::newRow("dimensionar")
+            << QStringList{"dimensionar", "triangular", "--i", "0,1",       "--n",
+                           "0,015",       "--q",        "0,5", "--inicial", "0,5"};
+    }
     void memoOnAFullDisk() {
+        QFETCH(QStringList, arguments);
         const SmallDisk disk;
         if (!disk.mounted())
             QSKIP(qPrintable(disk.whyNot()));
         QVERIFY(disk.place("memoria.pdf", "anterior"));
         QVERIFY(disk.fill(4096));
-        QProcess* process = startVazolar({"verificar", "triangular", "--i", "0,1", "--n", "0,015",
-                                          "--q", "0,5", "--memoria", disk.filePath("memoria.pdf")},
-                                         this);
+        QTemporaryDir dir;
+        const QString output = dir.filePath("saida.txt");
+        QFile earlier(output);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("saída anterior") > 0);
+        earlier.close();
+        QProcess* process = startVazolar(
+            arguments + QStringList{"--saida", output, "--memoria", disk.filePath("memoria.pdf")},
+            this);
         QVERIFY(process->waitForFinished(30000));
         QCOMPARE(process->exitCode(), 3);
         QVERIFY(QString::fromUtf8(process->readAllStandardError())
@@ -142,6 +158,7 @@ private slots:
                               "\": Não há espaço disponível no dispositivo"));
         QCOMPARE(contentOf(disk.filePath("memoria.pdf")), QByteArray("anterior"));
         QCOMPARE(disk.names(), QStringList{"memoria.pdf"});
+        QCOMPARE(contentOf(output), QByteArray("saída anterior"));
     }
 
     // A full disk under --saida, or under a shell redirection of standard output: the failure
