@@ -171,6 +171,26 @@ Outcome<MemoRequest> memoRequest(const QCommandLineParser& parser,
                        parser.value("altura")};
 }
 
+// Where a command's results go: --saida, --formato and --memoria with its options.
+struct Outputs {
+    QString path;
+    SizeFormat format = SizeFormat::Report;
+    MemoRequest memo;
+};
+
+Outcome<Outputs> outputsOf(const QCommandLineParser& parser, const QStringList& memoDependents) {
+    const Outcome<QString> path = outputPath(parser);
+    if (!path)
+        return Failure{path.message()};
+    const Outcome<SizeFormat> format = sizeFormat(parser);
+    if (!format)
+        return Failure{format.message()};
+    const Outcome<MemoRequest> memo = memoRequest(parser, memoDependents);
+    if (!memo)
+        return Failure{memo.message()};
+    return Outputs{path.value(), format.value(), memo.value()};
+}
+
 const QStringList kMemoOptions{"memoria", "obra", "trecho", "responsavel"};
 
 Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QStringList& positional) {
@@ -198,18 +218,12 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
             return Failure{scroll.message()};
         request.input.scrollValue = scroll.value();
     }
-    const Outcome<QString> output = outputPath(parser);
-    if (!output)
-        return Failure{output.message()};
-    request.outputPath = output.value();
-    const Outcome<SizeFormat> format = sizeFormat(parser);
-    if (!format)
-        return Failure{format.message()};
-    request.format = format.value();
-    const Outcome<MemoRequest> memo = memoRequest(parser, memoOptions);
-    if (!memo)
-        return Failure{memo.message()};
-    request.memo = memo.value();
+    const Outcome<Outputs> outputs = outputsOf(parser, memoOptions);
+    if (!outputs)
+        return Failure{outputs.message()};
+    request.outputPath = outputs.value().path;
+    request.format = outputs.value().format;
+    request.memo = outputs.value().memo;
     return request;
 }
 
@@ -268,18 +282,14 @@ Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
     section.minVelocity = parser.value("vmin");
     section.maxFroude = parser.value("frmax");
     section.maxDepthRatio = parser.value("ymaxd");
-    const Outcome<QString> output = outputPath(parser);
-    if (!output)
-        return Failure{output.message()};
-    request.outputPath = output.value();
-    const Outcome<SizeFormat> format = sizeFormat(parser);
-    if (!format)
-        return Failure{format.message()};
-    request.format = format.value() == SizeFormat::Csv ? VerifyFormat::Csv : VerifyFormat::Report;
-    const Outcome<MemoRequest> memo = memoRequest(parser, {"obra", "trecho", "responsavel"});
-    if (!memo)
-        return Failure{memo.message()};
-    request.memo = memo.value();
+    const Outcome<Outputs> outputs = outputsOf(parser, {"obra", "trecho", "responsavel"});
+    if (!outputs)
+        return Failure{outputs.message()};
+    request.outputPath = outputs.value().path;
+    request.format =
+        outputs.value().format == SizeFormat::Csv ? VerifyFormat::Csv : VerifyFormat::Report;
+    // The verified section's freeboard is its own: --borda-livre and --altura are its data.
+    request.memo = outputs.value().memo;
     request.memo.freeboard.clear();
     request.memo.bankHeight.clear();
     return request;
