@@ -4,6 +4,7 @@
 #include "cli/memo_painter.h"
 #include "program.h"
 #include "qt_portuguese.h"
+#include "reports/native_path.h"
 #include "reports/temporary_file_cleanup.h"
 
 #include <QApplication>
@@ -52,10 +53,10 @@ int runCommandLine(int argc, char** argv, const QStringList& arguments, bool pai
 } // namespace
 
 int main(int argc, char** argv) {
-    // File names as the file system spells them.
+    // File names as the file system spells them, bytes that are not UTF-8 included.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QFile::decodeName(argv[i]);
+        arguments << vazolar::reports::pathFromNative(argv[i]);
     if (vazolar::cli::wantsCommandLine(arguments))
         return runCommandLine(argc, argv, arguments, vazolar::cli::paintsPages(arguments));
     QApplication app(argc, argv);

@@ -19,7 +19,8 @@ struct Console {
     QIODevice& err;
 };
 
-// Writes the text and a line end, in UTF-8.
+// Writes the text and a line end, in UTF-8; the bytes of a file name that are not UTF-8
+// show as U+FFFD.
 void writeLine(QIODevice& device, const QString& text);
 
 } // namespace vazolar::cli

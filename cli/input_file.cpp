@@ -1,24 +1,43 @@
 #include "input_file.h"
 
+#include "reports/native_path.h"
 #include "reports/system_reason.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace vazolar::cli {
 
+namespace {
+
+// The descriptor of the input at path, opened by the bytes of its name; -1 with errno set.
+int openDescriptor(const QString& path) {
+    if (path == QLatin1String("-"))
+        return STDIN_FILENO;
+    int descriptor = -1;
+    do {
+        descriptor = ::open(reports::nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    } while (descriptor < 0 && errno == EINTR);
+    return descriptor;
+}
+
+} // namespace
+
 Outcome<> openInput(QFile& file, const QString& path) {
-    errno = 0;
-    const bool opened =
-        path == QLatin1String("-")
-            ? file.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered)
-            : (file.setFileName(path), file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-    if (!opened)
-        return Failure{errno != 0 ? reports::systemReason(errno, file.errorString())
-                                  : file.errorString()};
+    const int descriptor = openDescriptor(path);
+    if (descriptor < 0)
+        return Failure{reports::systemReason(errno)};
+    const QFileDevice::FileHandleFlags closing =
+        descriptor == STDIN_FILENO ? QFileDevice::DontCloseHandle : QFileDevice::AutoCloseHandle;
+    if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, closing)) {
+        if (closing == QFileDevice::AutoCloseHandle)
+            ::close(descriptor);
+        return Failure{file.errorString()};
+    }
     return {};
 }
 

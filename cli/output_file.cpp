@@ -1,9 +1,7 @@
 #include "output_file.h"
 
+#include "reports/native_path.h"
 #include "reports/system_reason.h"
-
-#include <QFile>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -17,13 +15,23 @@ namespace {
 // A path that stands for a descriptor this process already holds: opening it again would
 // start at the beginning of a file that the shell opened for appending.
 int inheritedDescriptor(const QString& path) {
-    static const QRegularExpression fd(QStringLiteral("^/(?:dev|proc/self)/fd/(\\d+)$"));
     if (path == QLatin1String("/dev/stdout"))
         return STDOUT_FILENO;
     if (path == QLatin1String("/dev/stderr"))
         return STDERR_FILENO;
-    if (const QRegularExpressionMatch match = fd.match(path); match.hasMatch())
-        return match.captured(1).toInt();
+    for (const QLatin1String folder :
+         {QLatin1String("/dev/fd/"), QLatin1String("/proc/self/fd/")}) {
+        if (!path.startsWith(folder))
+            continue;
+        const QStringView number = QStringView(path).mid(folder.size());
+        bool isNumber = !number.isEmpty();
+        for (QChar digit : number)
+            isNumber = isNumber && digit >= u'0' && digit <= u'9';
+        bool fits = false;
+        const int descriptor = number.toInt(&fits);
+        if (isNumber && fits)
+            return descriptor;
+    }
     return -1;
 }
 
@@ -34,7 +42,7 @@ bool isStreamPath(const QString& path) {
         return true;
     struct stat status {};
     // stat follows links: a link to a regular file is written as that file.
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+    if (::stat(reports::nativePath(path).constData(), &status) != 0)
         return false; // a new file
     return !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
 }
@@ -50,7 +58,7 @@ Outcome<> OutputFile::openStream() {
     descriptor_ = inheritedDescriptor(path_);
     if (descriptor_ < 0) {
         do {
-            descriptor_ = ::open(QFile::encodeName(path_).constData(), O_WRONLY | O_CLOEXEC);
+            descriptor_ = ::open(reports::nativePath(path_).constData(), O_WRONLY | O_CLOEXEC);
         } while (descriptor_ < 0 && errno == EINTR);
         if (descriptor_ < 0)
             return Failure{reports::systemReason(errno)};

@@ -1,65 +1,159 @@
 #include "atomic_file.h"
 
+#include "file_target.h"
+#include "native_path.h"
 #include "system_reason.h"
 #include "temporary_file_cleanup.h"
 
+#include <QRandomGenerator>
+
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vazolar::reports {
 
-AtomicFile::AtomicFile(const QString& path) : file_(path) {}
+namespace {
 
-AtomicFile::~AtomicFile() {
-    forgetTemporaryFile();
+// Names tried for a temporary file before giving up, each taken by another file already.
+constexpr int kNameTries = 100;
+
+QByteArray randomSuffix() {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray suffix(6, '\0');
+    for (char& letter : suffix)
+        letter = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
+    return suffix;
 }
 
-// The error number is the one the failed call left; Qt's own text stands in where the call
-// failed without one (a check of Qt's, not of the system's).
+} // namespace
+
+AtomicFile::AtomicFile(const QString& path) : target_(followedLinks(nativePath(path))) {}
+
+AtomicFile::~AtomicFile() {
+    discard();
+}
+
+// Tries free names beside the target until `make` makes the file under one; errno says why
+// the last try failed. Signals wait while a name is made and watched.
+template <typename Make> bool AtomicFile::makeTemporaryName(Make make) {
+    for (int tried = 0; tried < kNameTries; ++tried) {
+        const QByteArray name = target_ + '.' + randomSuffix();
+        const SignalsHeld held;
+        if (make(name.constData())) {
+            temporary_ = name;
+            watchTemporaryFile(name.constData());
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+bool AtomicFile::openUnnamed() {
+    do {
+        descriptor_ = ::open(folderOf(target_).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    } while (descriptor_ < 0 && errno == EINTR);
+    return descriptor_ >= 0;
+}
+
+bool AtomicFile::openNamed() {
+    return makeTemporaryName([this](const char* name) {
+        do {
+            descriptor_ = ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        } while (descriptor_ < 0 && errno == EINTR);
+        return descriptor_ >= 0;
+    });
+}
+
+// The file made without a name gets one, to be renamed over the target.
+bool AtomicFile::nameUnnamed() {
+    char unnamed[64];
+    std::snprintf(unnamed, sizeof unnamed, "/proc/self/fd/%d", descriptor_);
+    return makeTemporaryName([&unnamed](const char* name) {
+        return ::linkat(AT_FDCWD, unnamed, AT_FDCWD, name, AT_SYMLINK_FOLLOW) == 0;
+    });
+}
+
 Failure AtomicFile::fail(int error) {
     if (!failure_) {
-        QString reason = file_.errorString();
-        if (reason.isEmpty() || file_.error() == QFileDevice::NoError)
-            reason = QStringLiteral("Não foi possível gravar o arquivo");
-        failure_ = Failure{error != 0 ? systemReason(error, reason) : reason};
-        if (file_.isOpen())
-            file_.cancelWriting();
+        failure_ =
+            Failure{systemReason(error, QStringLiteral("Não foi possível gravar o arquivo"))};
+        discard();
     }
     return *failure_;
 }
 
+void AtomicFile::discard() {
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+    descriptor_ = -1;
+    if (!temporary_.isEmpty()) {
+        const SignalsHeld held;
+        ::unlink(temporary_.constData());
+        forgetTemporaryFile();
+        temporary_.clear();
+    }
+}
+
 Outcome<> AtomicFile::open() {
-    errno = 0;
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    struct stat existing {};
+    const bool exists = ::stat(target_.constData(), &existing) == 0;
+    if (!exists && errno != ENOENT)
         return fail(errno);
-    watchTemporaryFile(file_.handle());
+    if (exists && S_ISDIR(existing.st_mode))
+        return fail(EISDIR);
+    // A file made read-only is not replaced behind its owner's back.
+    if (exists && ::access(target_.constData(), W_OK) != 0)
+        return fail(errno);
+    // A file system without O_TMPFILE (a FUSE or network share, FAT) says so, and any other
+    // reason shows again when the named file is tried.
+    if (!openUnnamed() && !openNamed())
+        return fail(errno);
+    if (exists)
+        ::fchmod(descriptor_, existing.st_mode & 07777);
     return {};
 }
 
 Outcome<> AtomicFile::write(const QByteArray& bytes) {
     if (failure_)
         return *failure_;
-    errno = 0;
-    if (file_.write(bytes) != bytes.size())
-        return fail(errno == 0 ? EIO : errno);
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t step =
+            ::write(descriptor_, bytes.constData() + written, size_t(bytes.size() - written));
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0)
+            return fail(step < 0 ? errno : ENOSPC);
+        written += step;
+    }
     return {};
 }
 
 Outcome<> AtomicFile::commit() {
     if (failure_)
         return *failure_;
-    // Unbuffered, nothing waits in Qt; a file system that reserves space late (a network
-    // share, a compressed or copy-on-write one) reports a full disk when the data is synced.
-    errno = 0;
-    if (!file_.flush())
+    // A file system that reserves space late (a network share, a compressed or copy-on-write
+    // one) reports a full disk when the data is synced.
+    if (::fsync(descriptor_) != 0)
         return fail(errno);
-    if (::fsync(file_.handle()) != 0)
+    if (temporary_.isEmpty() && !nameUnnamed())
         return fail(errno);
-    errno = 0;
-    const bool committed = file_.commit();
+    const int descriptor = descriptor_;
+    descriptor_ = -1;
+    // Linux closes the descriptor even when close is interrupted.
+    if (::close(descriptor) != 0 && errno != EINTR)
+        return fail(errno);
+    const SignalsHeld held;
+    if (::rename(temporary_.constData(), target_.constData()) != 0)
+        return fail(errno);
     forgetTemporaryFile();
-    if (!committed)
-        return fail(errno);
+    temporary_.clear();
     return {};
 }
 

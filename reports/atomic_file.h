@@ -3,7 +3,6 @@
 #include "engine/outcome.h"
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 
 #include <optional>
@@ -16,8 +15,14 @@ namespace vazolar::reports {
 // file renamed over the old one. A failure anywhere (a full disk, a missing folder, no
 // permission, a device error) leaves an earlier file as it was and no temporary file behind.
 // Each failure's message is the system's reason, in Portuguese; after the first failure every
-// later call fails with the same message. Where the temporary file has a name, a program that
-// installed removeTemporaryFileOnSignals loses it on SIGINT, SIGTERM and SIGHUP too.
+// later call fails with the same message.
+//
+// The new file is made without a name where the file system can (O_TMPFILE) and gets a
+// temporary name beside the old one just before the rename; elsewhere it has that name from
+// the start. Either way a program that installed removeTemporaryFileOnSignals loses it on
+// SIGINT, SIGTERM and SIGHUP. A symbolic link stays a link: its target is written. The new
+// file keeps the old one's permissions. The path may hold bytes that are not UTF-8, kept as
+// pathFromNative keeps them.
 class AtomicFile {
 public:
     explicit AtomicFile(const QString& path);
@@ -31,9 +36,16 @@ public:
     Outcome<> commit();
 
 private:
+    template <typename Make> bool makeTemporaryName(Make make);
+    bool openUnnamed();
+    bool openNamed();
+    bool nameUnnamed();
     Failure fail(int error);
+    void discard();
 
-    QSaveFile file_;
+    QByteArray target_;
+    QByteArray temporary_; // the new file's name while it has one
+    int descriptor_ = -1;
     std::optional<Failure> failure_;
 };
 

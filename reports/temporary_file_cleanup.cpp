@@ -1,10 +1,9 @@
 #include "temporary_file_cleanup.h"
 
 #include <atomic>
-#include <csignal>
-#include <cstdio>
 #include <cstring>
 #include <limits.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace vazolar::reports {
@@ -24,6 +23,14 @@ extern "C" void removeAndEnd(int signal) {
     std::raise(signal);
 }
 
+sigset_t cleanupSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signal : kSignals)
+        sigaddset(&set, signal);
+    return set;
+}
+
 } // namespace
 
 void removeTemporaryFileOnSignals() {
@@ -34,17 +41,21 @@ void removeTemporaryFileOnSignals() {
     }
 }
 
-void watchTemporaryFile(int descriptor) {
+SignalsHeld::SignalsHeld() {
+    const sigset_t held = cleanupSignals();
+    pthread_sigmask(SIG_BLOCK, &held, &previous_);
+}
+
+SignalsHeld::~SignalsHeld() {
+    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+}
+
+void watchTemporaryFile(const char* name) {
     watching.store(false);
-    char link[64];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", descriptor);
-    const ssize_t length = ::readlink(link, temporaryName, PATH_MAX);
-    if (length <= 0)
+    const size_t length = std::strlen(name);
+    if (length > PATH_MAX)
         return;
-    temporaryName[length] = '\0';
-    // A file made without a name shows as "/folder/#123 (deleted)": nothing to remove.
-    if (std::strstr(temporaryName, " (deleted)") != nullptr)
-        return;
+    std::memcpy(temporaryName, name, length + 1);
     watching.store(true);
 }
 

@@ -1,3 +1,4 @@
+#include "fuse_folder.h"
 #include "shell_run.h"
 #include "test_registry.h"
 
@@ -5,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 using namespace vazolar::testing;
 
@@ -16,8 +19,8 @@ const QByteArray kChannels = "forma;i;angulo;n;q;inicial;incremento\n"
 
 const QByteArray kSummaryStart = "linha;forma;";
 
-bool place(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
-    QFile file(dir.filePath(name));
+bool place(const QString& folder, const QString& name, const QByteArray& content) {
+    QFile file(folder + '/' + name);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
@@ -50,7 +53,7 @@ private slots:
     void readsToTheEnd() {
         QFETCH(QString, line);
         QTemporaryDir dir;
-        QVERIFY(place(dir, "trechos.csv", kChannels));
+        QVERIFY(place(dir.path(), "trechos.csv", kChannels));
         const ShellRun run = shell(line, dir.path());
         QVERIFY2(run.status == 0, run.err.constData());
         const QList<QByteArray> lines = run.out.split('\n');
@@ -64,7 +67,7 @@ private slots:
     // written before stays as it was.
     void readErrorKeepsTheEarlierSummary() {
         QTemporaryDir dir;
-        QVERIFY(place(dir, "resumo.csv", "anterior"));
+        QVERIFY(place(dir.path(), "resumo.csv", "anterior"));
         const ShellRun run =
             shell("\"$VAZOLAR\" lote /proc/self/mem --saida resumo.csv", dir.path());
         QCOMPARE(run.status, 3);
@@ -74,33 +77,49 @@ private slots:
     }
 
     // A signal while the summary is being written: the program ends by it, the earlier summary
-    // keeps its bytes and no temporary file is left beside it.
+    // keeps its bytes and no temporary file is left beside it, whether the file system makes
+    // the new file without a name or, as FUSE, with its temporary name from the start.
     void signalLeavesNoTemporaryFile_data() {
         QTest::addColumn<QString>("signal");
         QTest::addColumn<int>("status");
-        QTest::newRow("SIGINT") << "INT" << 128 + 2;
-        QTest::newRow("SIGTERM") << "TERM" << 128 + 15;
-        QTest::newRow("SIGHUP") << "HUP" << 128 + 1;
+        QTest::addColumn<bool>("onFuse");
+        QTest::newRow("SIGINT") << "INT" << 128 + 2 << false;
+        QTest::newRow("SIGTERM") << "TERM" << 128 + 15 << false;
+        QTest::newRow("SIGHUP") << "HUP" << 128 + 1 << false;
+        QTest::newRow("FUSE, SIGINT") << "INT" << 128 + 2 << true;
+        QTest::newRow("FUSE, SIGTERM") << "TERM" << 128 + 15 << true;
     }
 
     void signalLeavesNoTemporaryFile() {
         QFETCH(QString, signal);
         QFETCH(int, status);
-        QTemporaryDir dir;
-        QVERIFY(place(dir, "resumo.csv", "anterior"));
-        QVERIFY(place(dir, "trechos.csv", kChannels));
-        // The channels come slowly through a pipe: the summary is still being written.
+        QFETCH(bool, onFuse);
+        QTemporaryDir plain;
+        std::optional<FuseFolder> fuse;
+        if (onFuse && !fuse.emplace().mounted())
+            QSKIP(qPrintable(fuse->whyNot()));
+        const QString folder = fuse ? fuse->path() : plain.path();
+        // More channels than the reader takes at once, so that the summary has been opened
+        // and written to when the channels stop coming.
+        QByteArray channels = kChannels;
+        while (channels.size() < 256 * 1024)
+            channels += "trapezoidal;0,1;30;0,015;0,5;0,5;0,10\n";
+        QVERIFY(place(folder, "resumo.csv", "anterior"));
+        QVERIFY(place(folder, "trechos.csv", channels));
         const ShellRun run =
-            shell(QString("set -m; mkfifo canais; (cat trechos.csv; sleep 3) > canais & "
-                          "\"$VAZOLAR\" lote canais --saida resumo.csv & p=$!; "
-                          "sleep 1; kill -%1 $p; wait $p; s=$?; rm canais; "
-                          "exit $s")
+            shell(QString("set -m; mkfifo ../canais-$$; c=../canais-$$; "
+                          "(cat trechos.csv; sleep 3) > $c 2> /dev/null & "
+                          "\"$VAZOLAR\" lote $c --saida resumo.csv & p=$!; "
+                          "sleep 1; ls -A; kill -%1 $p; wait $p; s=$?; rm $c; exit $s")
                       .arg(signal),
-                  dir.path());
+                  folder);
         QCOMPARE(run.status, status);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+        // Where the new file has its name from the start, it was there while being written.
+        if (fuse)
+            QCOMPARE(run.out.split('\n').size(), 4);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System),
                  (QStringList{"resumo.csv", "trechos.csv"}));
-        QCOMPARE(contentOf(dir.filePath("resumo.csv")), QByteArray("anterior"));
+        QCOMPARE(contentOf(folder + "/resumo.csv"), QByteArray("anterior"));
     }
 
     // A directory opens but cannot be read as a file.

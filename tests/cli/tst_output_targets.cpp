@@ -54,18 +54,62 @@ private slots:
         QVERIFY2(read.readAll().split('\n').value(1).startsWith(kWorkedLine), run.err.constData());
     }
 
-    // A link to a regular file stays a link; its target takes the new content.
+    // A link to a regular file stays a link; its target takes the new content, also where the
+    // target is not there yet or is reached through another link.
+    void linkKeepsPointingAtItsTarget_data() {
+        QTest::addColumn<QString>("links");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("link") << "echo anterior > alvo.csv && ln -s alvo.csv resumo.csv"
+                              << "alvo.csv";
+        QTest::newRow("link to a new file") << "ln -s novo.csv resumo.csv"
+                                            << "novo.csv";
+        QTest::newRow("chain into a folder")
+            << "mkdir -p pasta && echo anterior > pasta/alvo.csv && ln -s alvo.csv pasta/elo && "
+               "ln -s pasta/elo resumo.csv"
+            << "pasta/alvo.csv";
+    }
     void linkKeepsPointingAtItsTarget() {
+        QFETCH(QString, links);
+        QFETCH(QString, target);
         QTemporaryDir dir;
         QVERIFY(!writeInput(dir, kChannels).isEmpty());
-        const ShellRun run = shell("echo anterior > alvo.csv && ln -s alvo.csv resumo.csv && "
-                                   "\"$VAZOLAR\" lote trechos.csv --saida resumo.csv",
-                                   dir.path());
+        const ShellRun run =
+            shell(links + " && \"$VAZOLAR\" lote trechos.csv --saida resumo.csv", dir.path());
         QCOMPARE(run.status, 0);
         QVERIFY(QFileInfo(dir.filePath("resumo.csv")).isSymLink());
-        QFile target(dir.filePath("alvo.csv"));
-        QVERIFY(target.open(QIODevice::ReadOnly));
-        QVERIFY(target.readAll().split('\n').value(1).startsWith(kWorkedLine));
+        QFile written(dir.filePath(target));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().split('\n').value(1).startsWith(kWorkedLine));
+    }
+
+    // Names whose bytes are not UTF-8 (an old disk's Latin-1) name the very files they name;
+    // messages show those bytes as U+FFFD.
+    void namesThatAreNotUtf8_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("err");
+        QTest::newRow("lote reads and writes them")
+            << "cp trechos.csv $'canais\\xe7.csv' && \"$VAZOLAR\" lote $'canais\\xe7.csv' "
+               "--saida $'resumo\\xe3.csv' && sed -n 2p $'resumo\\xe3.csv' | grep -q '^2;trap'"
+            << 0 << QByteArray();
+        QTest::newRow("dimensionar writes one")
+            << "\"$VAZOLAR\" dimensionar retangular --i 0,1 --n 0,015 --q 0,5 --inicial 0,5 "
+               "--saida $'relat\\xf3rio.txt' && test -s $'relat\\xf3rio.txt'"
+            << 0 << QByteArray();
+        QTest::newRow("a missing one is named")
+            << "\"$VAZOLAR\" lote $'nada\\xe7.csv'" << 3
+            << QByteArray("Não foi possível ler \"nada\xEF\xBF\xBD.csv\": O arquivo ou a pasta "
+                          "não existe\n");
+    }
+    void namesThatAreNotUtf8() {
+        QFETCH(QString, line);
+        QFETCH(int, status);
+        QFETCH(QByteArray, err);
+        QTemporaryDir dir;
+        QVERIFY(!writeInput(dir, kChannels).isEmpty());
+        const ShellRun run = shell(line, dir.path());
+        QVERIFY2(run.status == status, run.err.constData());
+        QCOMPARE(run.err, err);
     }
 
     // Outputs that are not regular files, each given as a shell gives it.

@@ -1,3 +1,4 @@
+#include "fuse_folder.h"
 #include "reports/report_file.h"
 #include "small_disk.h"
 #include "test_registry.h"
@@ -7,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vazolar;
@@ -19,6 +22,12 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+mode_t currentMask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
 }
 
 } // namespace
@@ -80,27 +89,58 @@ private slots:
     }
 
     // A real full disk, met by a short report (the system takes it whole and fails only when
-    // it is synced or renamed, or at once) and by one too long for the space left.
+    // it is synced or renamed, or at once) and by one too long for the space left; seen
+    // directly and through FUSE, where the new file has its temporary name from the start.
     void fullDiskKeepsTheOldFile_data() {
         QTest::addColumn<int>("lineCount");
         QTest::addColumn<qint64>("freeBytes");
-        QTest::newRow("short report, no space left") << 3 << qint64(0);
-        QTest::newRow("long report, 4 KB left") << 2000 << qint64(4096);
+        QTest::addColumn<bool>("throughFuse");
+        QTest::newRow("short report, no space left") << 3 << qint64(0) << false;
+        QTest::newRow("long report, 4 KB left") << 2000 << qint64(4096) << false;
+        QTest::newRow("FUSE, short report, no space left") << 3 << qint64(0) << true;
+        QTest::newRow("FUSE, long report, 4 KB left") << 2000 << qint64(4096) << true;
     }
     void fullDiskKeepsTheOldFile() {
         QFETCH(int, lineCount);
         QFETCH(qint64, freeBytes);
+        QFETCH(bool, throughFuse);
         const testing::SmallDisk disk;
         if (!disk.mounted())
             QSKIP(qPrintable(disk.whyNot()));
         QVERIFY(disk.place("report.TXT", oldContent_));
         QVERIFY(disk.fill(freeBytes));
-        const Outcome<> saved =
-            writeReportFile(disk.filePath("report.TXT"), QStringList(lineCount, QString(90, u'0')));
+        std::optional<testing::FuseFolder> fuse;
+        if (throughFuse && !fuse.emplace(disk.path()).mounted())
+            QSKIP(qPrintable(fuse->whyNot()));
+        const QString target = fuse ? fuse->filePath("report.TXT") : disk.filePath("report.TXT");
+        const Outcome<> saved = writeReportFile(target, QStringList(lineCount, QString(90, u'0')));
         QVERIFY(!saved);
         QCOMPARE(saved.message(), QString("Não há espaço disponível no dispositivo"));
         QCOMPARE(contentOf(disk.filePath("report.TXT")), oldContent_);
         QCOMPARE(disk.names(), QStringList{"report.TXT"});
+    }
+
+    // The new content keeps the permissions the old file had; a new file takes the usual ones.
+    void keepsTheOldFilesPermissions_data() {
+        QTest::addColumn<bool>("existed");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("owner and group read") << true << 0640;
+        QTest::newRow("everyone writes") << true << 0666;
+        QTest::newRow("new file") << false << int(0666 & ~currentMask());
+    }
+    void keepsTheOldFilesPermissions() {
+        QFETCH(bool, existed);
+        QFETCH(int, mode);
+        const QString target = path("kept.TXT");
+        QFile::remove(target);
+        if (existed) {
+            writeFile(target, oldContent_);
+            QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(mode)), 0);
+        }
+        QVERIFY(writeReportFile(target, {"new"}).ok());
+        struct stat status {};
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &status), 0);
+        QCOMPARE(int(status.st_mode & 07777), mode);
     }
 };
 

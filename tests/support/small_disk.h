@@ -20,6 +20,7 @@ public:
 
     bool mounted() const { return mounted_; }
     QString whyNot() const { return whyNot_; }
+    QString path() const { return folder_.path(); }
     QString filePath(const QString& name) const;
 
     // Writes an earlier file that a failed write must leave as it is.
