@@ -18,13 +18,24 @@
 
 namespace {
 
+QtMessageHandler qtHandler = nullptr;
+
+// Qt's notes while it starts its windowless painter (no XDG_RUNTIME_DIR under cron or ssh, and
+// the like) are about a desktop session the command line does not use; its errors still show.
+void errorsOnly(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        qtHandler(type, context, message);
+}
+
 // The command line runs without any display: a core application loads no window system,
 // whatever QT_QPA_PLATFORM says; one that paints a memo paints on the offscreen platform.
 int runCommandLine(int argc, char** argv, const QStringList& arguments, bool paints) {
     std::unique_ptr<QCoreApplication> core;
     if (paints) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qtHandler = qInstallMessageHandler(errorsOnly);
         core = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(qtHandler);
     } else {
         core = std::make_unique<QCoreApplication>(argc, argv);
     }
