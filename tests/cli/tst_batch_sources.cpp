@@ -99,20 +99,22 @@ private slots:
         if (onFuse && !fuse.emplace().mounted())
             QSKIP(qPrintable(fuse->whyNot()));
         const QString folder = fuse ? fuse->path() : plain.path();
-        // More channels than the reader takes at once, so that the summary has been opened
-        // and written to when the channels stop coming.
+        // More channels than the reader takes at once, so that the summary is opened before
+        // the channels stop coming; the signal comes once the program holds a file here.
         QByteArray channels = kChannels;
         while (channels.size() < 256 * 1024)
             channels += "trapezoidal;0,1;30;0,015;0,5;0,5;0,10\n";
         QVERIFY(place(folder, "resumo.csv", "anterior"));
         QVERIFY(place(folder, "trechos.csv", channels));
-        const ShellRun run =
-            shell(QString("set -m; mkfifo ../canais-$$; c=../canais-$$; "
-                          "(cat trechos.csv; sleep 3) > $c 2> /dev/null & "
-                          "\"$VAZOLAR\" lote $c --saida resumo.csv & p=$!; "
-                          "sleep 1; ls -A; kill -%1 $p; wait $p; s=$?; rm $c; exit $s")
-                      .arg(signal),
-                  folder);
+        const ShellRun run = shell(
+            QString("set -m; mkfifo ../canais-$$; c=../canais-$$; "
+                    "(cat trechos.csv; sleep 3) > $c 2> /dev/null & "
+                    "\"$VAZOLAR\" lote $c --saida resumo.csv & p=$!; "
+                    "for k in $(seq 100); do readlink /proc/$p/fd/* | grep -q \"^$PWD/\" && break; "
+                    "sleep 0.1; done 2> /dev/null; "
+                    "ls -A; kill -%1 $p; wait $p; s=$?; rm $c; exit $s")
+                .arg(signal),
+            folder);
         QCOMPARE(run.status, status);
         // Where the new file has its name from the start, it was there while being written.
         if (fuse)
