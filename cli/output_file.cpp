@@ -93,11 +93,7 @@ Outcome<> OutputFile::commit() {
 
 Outcome<> writeOutputFile(const QString& path, const QByteArray& bytes) {
     OutputFile file(path);
-    if (Outcome<> opened = file.open(); !opened)
-        return opened;
-    if (Outcome<> written = file.write(bytes); !written)
-        return written;
-    return file.commit();
+    return reports::writeWhole(file, bytes);
 }
 
 } // namespace vazolar::cli

@@ -159,11 +159,7 @@ Outcome<> AtomicFile::commit() {
 
 Outcome<> writeFileAtomically(const QString& path, const QByteArray& bytes) {
     AtomicFile file(path);
-    if (Outcome<> opened = file.open(); !opened)
-        return opened;
-    if (Outcome<> written = file.write(bytes); !written)
-        return written;
-    return file.commit();
+    return writeWhole(file, bytes);
 }
 
 } // namespace vazolar::reports

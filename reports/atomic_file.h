@@ -49,6 +49,16 @@ private:
     std::optional<Failure> failure_;
 };
 
+// Opens the writer, writes the bytes and commits them, stopping at the first failure: a whole
+// file through any writer with those three steps.
+template <typename Writer> Outcome<> writeWhole(Writer& writer, const QByteArray& bytes) {
+    if (Outcome<> opened = writer.open(); !opened)
+        return opened;
+    if (Outcome<> written = writer.write(bytes); !written)
+        return written;
+    return writer.commit();
+}
+
 // Writes the bytes as a whole new content of the file at path.
 Outcome<> writeFileAtomically(const QString& path, const QByteArray& bytes);
 
