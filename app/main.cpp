@@ -29,9 +29,9 @@ void errorsOnly(QtMsgType type, const QMessageLogContext& context, const QString
 
 // The command line runs without any display: a core application loads no window system,
 // whatever QT_QPA_PLATFORM says; one that paints a memo paints on the offscreen platform.
-int runCommandLine(int argc, char** argv, const QStringList& arguments, bool paints) {
+int runCommandLine(int argc, char** argv, const vazolar::cli::CommandLine& commandLine) {
     std::unique_ptr<QCoreApplication> core;
-    if (paints) {
+    if (commandLine.paints()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qtHandler = qInstallMessageHandler(errorsOnly);
         core = std::make_unique<QGuiApplication>(argc, argv);
@@ -50,7 +50,7 @@ int runCommandLine(int argc, char** argv, const QStringList& arguments, bool pai
     QFile err;
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
     vazolar::cli::Console console{out, err};
-    const int status = vazolar::cli::runCommandLine(arguments, console);
+    const int status = commandLine.run(console);
     // Every byte must have reached standard output for the command to have succeeded.
     if (status == vazolar::cli::kSuccess && out.failed()) {
         vazolar::cli::writeLine(
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i)
         arguments << vazolar::reports::pathFromNative(argv[i]);
     if (vazolar::cli::wantsCommandLine(arguments))
-        return runCommandLine(argc, argv, arguments, vazolar::cli::paintsPages(arguments));
+        return runCommandLine(argc, argv, vazolar::cli::CommandLine(arguments));
     QApplication app(argc, argv);
     vazolar::setUpApplication(app);
     return vazolar::runProgram(app);

@@ -47,6 +47,7 @@ static void verifyTypedTrapezoid(benchmark::State& state) {
                                  .angle = "30",
                                  .bottomWidth = "0,70"};
     for (auto _ : state)
-        benchmark::DoNotOptimize(verifyAdoptedSection(request).ok());
+        benchmark::DoNotOptimize(
+            verifyAdoptedSection(request, [](AdoptedField) { return QString(); }).ok());
 }
 BENCHMARK(verifyTypedTrapezoid)->Unit(benchmark::kMicrosecond);

@@ -15,7 +15,7 @@ namespace {
 MemoInput memoOf(const SizingInput& texts) {
     return sizingMemo(texts, sizedTrials(texts), QString(), QString(),
                       {"Canal principal", "Estaca 0 a 12", "Eng. Fulana de Tal, CREA 12345/D"},
-                      QDate(2026, 12, 9), "1.0.0")
+                      QDate(2026, 12, 9), "1.0.0", [](AdoptedField) { return QString(); })
         .value();
 }
 

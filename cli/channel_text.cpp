@@ -32,7 +32,7 @@ QString nameOf(Field field) {
 
 std::optional<Shape> shapeNamed(const QString& name) {
     for (Shape shape : kAllShapes) {
-        if (name.compare(shapeName(shape), Qt::CaseInsensitive) == 0)
+        if (name.trimmed().compare(shapeName(shape), Qt::CaseInsensitive) == 0)
             return shape;
     }
     return std::nullopt;
@@ -59,6 +59,10 @@ Field fieldNamed(const QString& name) {
             return named.field;
     }
     return Field::None;
+}
+
+QString fieldOption(Field field) {
+    return QStringLiteral("--") + nameOf(field);
 }
 
 std::optional<int> scrollValueForIncrement(const QString& text) {

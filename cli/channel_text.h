@@ -12,7 +12,7 @@
 // type them into the form, and the increment as one of the scroll bar's steps.
 namespace vazolar::cli {
 
-// "trapezoidal", "retangular", "triangular", "circular" (any case).
+// "trapezoidal", "retangular", "triangular", "circular" (any case, blanks around dropped).
 std::optional<Shape> shapeNamed(const QString& name);
 QString shapeNamesText(); // "trapezoidal, retangular, triangular ou circular"
 
@@ -20,6 +20,8 @@ QString shapeNamesText(); // "trapezoidal, retangular, triangular ou circular"
 // ("i", "angulo", "n", "q", "inicial"), and the field each stands for.
 QStringList fieldNames(Shape shape);
 Field fieldNamed(const QString& name);
+// How the command line's messages name a data field: by its option, "--q".
+QString fieldOption(Field field);
 
 // The scroll bar value whose increment the text converts to exactly ("0,1" and "0,10" give
 // 19); empty text gives the bar's opening value. Nothing for any other text.

@@ -1,16 +1,19 @@
 #include "command_line.h"
 
-#include "batch_command.h"
+#include "channel_text.h"
 #include "engine/adopted_request.h"
+#include "engine/echoed_text.h"
 #include "engine/field_characters.h"
-#include "engine/outcome.h"
+#include "engine/number_text.h"
 #include "engine/shape_description.h"
+#include "exit_statuses.h"
 #include "option_table.h"
-#include "size_command.h"
-#include "verify_command.h"
+#include "reports/file_identity.h"
 #include "window_options.h"
 
 #include <QCommandLineParser>
+
+#include <unistd.h>
 
 namespace vazolar::cli {
 
@@ -38,15 +41,7 @@ QString optionsHelp() {
            QString::fromUtf8("\nlote: a primeira linha do CSV (separado por ;) nomeia as colunas\n"
                              "forma;i;angulo;n;q;inicial;incremento; cada linha seguinte é um "
                              "canal; - lê a entrada padrão.\n") +
-           optionsHelp(kBatchCommand) +
-           QString::fromUtf8(
-               "\nStatus de saída:\n"
-               "  0  tudo dimensionado e gravado (em verificar, mesmo que um limite não seja "
-               "atendido)\n"
-               "  1  gravado, mas um canal (ou o único canal) não pôde ser dimensionado\n"
-               "  2  uso incorreto\n"
-               "  3  um arquivo não pôde ser lido ou gravado: nada foi gravado, e a saída que já\n"
-               "     existia ficou como estava");
+           optionsHelp(kBatchCommand) + u'\n' + statusHelp();
 }
 
 // Every option's name once, in the table's order.
@@ -72,6 +67,10 @@ Failure usageError(const QString& why) {
     return {why};
 }
 
+QString quoted(const QString& value) {
+    return u'"' + echoedValue(value) + u'"';
+}
+
 // An option given twice would leave one of its values unread.
 Outcome<> givenOnce(const QCommandLineParser& parser) {
     for (const QString& name : optionNames()) {
@@ -81,12 +80,30 @@ Outcome<> givenOnce(const QCommandLineParser& parser) {
     return {};
 }
 
-// The options a command may be given; any other that is set is a usage error.
+constexpr std::pair<CommandSet, const char*> kCommandNames[] = {
+    {kSizeCommand, "dimensionar"}, {kVerifyCommand, "verificar"}, {kBatchCommand, "lote"}};
+
+QString commandNamesOf(unsigned commands) {
+    QStringList names;
+    for (const auto& [command, name] : kCommandNames) {
+        if (commands & command)
+            names << QString::fromLatin1(name);
+    }
+    return names.join(QStringLiteral(" e de "));
+}
+
+// The options a command may be given; any other that is set is a usage error, which says
+// whose option it is where it belongs to another command.
 Outcome<> allowOnly(const QCommandLineParser& parser, const QStringList& allowed,
-                    const QString& where) {
+                    CommandSet command, const QString& where) {
     for (const QString& name : optionNames()) {
-        if (parser.isSet(name) && !allowed.contains(name))
-            return usageError(QStringLiteral("a opção --%1 não vale %2.").arg(name, where));
+        if (!parser.isSet(name) || allowed.contains(name))
+            continue;
+        const unsigned owners = commandsOf(name);
+        if (!(owners & command))
+            return usageError(QStringLiteral("a opção --%1 é de %2, não de %3.")
+                                  .arg(name, commandNamesOf(owners), commandNamesOf(command)));
+        return usageError(QStringLiteral("a opção --%1 não vale %2.").arg(name, where));
     }
     return {};
 }
@@ -103,12 +120,16 @@ Outcome<Shape> shapeArgument(const QStringList& positional) {
     if (positional.size() < 2)
         return usageError(QStringLiteral("falta a FORMA do canal: %1.").arg(shapeNamesText()));
     if (positional.size() > 2)
-        return usageError(QStringLiteral("argumento a mais: \"%1\".").arg(positional[2]));
+        return usageError(QStringLiteral("argumento a mais: %1.").arg(quoted(positional[2])));
     const std::optional<Shape> shape = shapeNamed(positional[1]);
     if (!shape)
-        return usageError(QStringLiteral("forma desconhecida: \"%1\"; use %2.")
-                              .arg(positional[1], shapeNamesText()));
+        return usageError(QStringLiteral("forma desconhecida: %1; use %2.")
+                              .arg(quoted(positional[1]), shapeNamesText()));
     return *shape;
+}
+
+QString shapeWhere(Shape shape) {
+    return QStringLiteral("para o canal %1").arg(shapeName(shape));
 }
 
 // The shape's field texts, each from its option, which must be given.
@@ -135,14 +156,14 @@ Outcome<QString> outputPath(const QCommandLineParser& parser) {
 }
 
 Outcome<int> incrementScroll(const QCommandLineParser& parser) {
-    const Outcome<QString> typed = typedFieldText("incremento", parser.value("incremento"));
+    const Outcome<QString> typed = typedFieldText("--incremento", parser.value("incremento"));
     if (!typed)
         return usageError(typed.message());
     const QString text = typed.value();
     const std::optional<int> scroll = scrollValueForIncrement(text);
     if (!scroll || (parser.isSet("incremento") && text.isEmpty()))
-        return usageError(QStringLiteral("incremento inválido: \"%1\"; use um dos passos: %2.")
-                              .arg(text, incrementStepsText()));
+        return usageError(QStringLiteral("incremento inválido: %1; use um dos passos: %2.")
+                              .arg(quoted(text), incrementStepsText()));
     return *scroll;
 }
 
@@ -153,10 +174,18 @@ Outcome<SizeFormat> sizeFormat(const QCommandLineParser& parser) {
     if (format == QLatin1String("relatorio"))
         return SizeFormat::Report;
     return usageError(
-        QStringLiteral("formato desconhecido: \"%1\"; use relatorio ou csv.").arg(format));
+        QStringLiteral("formato desconhecido: %1; use relatorio ou csv.").arg(quoted(format)));
 }
 
-// The memo's options; they need --memoria.
+// A freeboard rule or a bank height, never both: each sets the bank.
+Outcome<> oneBankRule(const QCommandLineParser& parser) {
+    if (parser.isSet("borda-livre") && parser.isSet("altura"))
+        return usageError(QStringLiteral("dê --borda-livre (a regra da borda livre) ou --altura "
+                                         "(a altura total), uma das duas."));
+    return {};
+}
+
+// The memo's options; they need --memoria, which names a file of its own.
 Outcome<MemoRequest> memoRequest(const QCommandLineParser& parser,
                                  const QStringList& dependentOptions) {
     for (const QString& name : dependentOptions) {
@@ -165,10 +194,30 @@ Outcome<MemoRequest> memoRequest(const QCommandLineParser& parser,
     }
     if (parser.isSet("memoria") && parser.value("memoria").isEmpty())
         return usageError(QStringLiteral("falta o ARQUIVO de --memoria."));
+    if (parser.value("memoria") == QLatin1String("-"))
+        return usageError(QString::fromUtf8("a memória de cálculo é um PDF e vai para um arquivo: "
+                                            "- (a saída padrão) não vale em --memoria."));
     return MemoRequest{parser.value("memoria"),
                        {parser.value("obra"), parser.value("trecho"), parser.value("responsavel")},
                        parser.value("borda-livre"),
                        parser.value("altura")};
+}
+
+// The file an output goes to: the path's, or standard output's.
+std::optional<reports::FileIdentity> outputIdentity(const QString& path) {
+    return path.isEmpty() ? reports::descriptorIdentity(STDOUT_FILENO)
+                          : reports::fileIdentity(path);
+}
+
+// Two outputs of one command on one file would leave only the later one.
+Outcome<> distinctOutputs(const QString& memoPath, const QString& outputPath) {
+    if (memoPath.isEmpty() ||
+        !reports::sameFile(reports::fileIdentity(memoPath), outputIdentity(outputPath)))
+        return {};
+    return usageError(
+        QString::fromUtf8("--memoria e --saida são o mesmo arquivo (%1): cada "
+                          "saída precisa do seu arquivo.")
+            .arg(quoted(outputPath.isEmpty() ? QStringLiteral("saída padrão") : outputPath)));
 }
 
 // Where a command's results go: --saida, --formato and --memoria with its options.
@@ -188,6 +237,8 @@ Outcome<Outputs> outputsOf(const QCommandLineParser& parser, const QStringList& 
     const Outcome<MemoRequest> memo = memoRequest(parser, memoDependents);
     if (!memo)
         return Failure{memo.message()};
+    if (const Outcome<> distinct = distinctOutputs(memo.value().path, path.value()); !distinct)
+        return Failure{distinct.message()};
     return Outputs{path.value(), format.value(), memo.value()};
 }
 
@@ -204,9 +255,11 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
                     << "altura";
     const Outcome<> allowed =
         allowOnly(parser, options + memoOptions + QStringList{"saida", "formato", "memoria"},
-                  QStringLiteral("para o canal %1").arg(shapeName(shape.value())));
+                  kSizeCommand, shapeWhere(shape.value()));
     if (!allowed)
         return Failure{allowed.message()};
+    if (const Outcome<> bank = oneBankRule(parser); !bank)
+        return Failure{bank.message()};
     const Outcome<SizingInput> input = fieldTexts(parser, shape.value());
     if (!input)
         return Failure{input.message()};
@@ -244,20 +297,39 @@ QStringList verifyOptions(Shape shape) {
     return options;
 }
 
-Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
-                                     const QStringList& positional) {
-    const Outcome<Shape> shape = shapeArgument(positional);
-    if (!shape)
-        return Failure{shape.message()};
-    const QStringList options = verifyOptions(shape.value());
-    if (const Outcome<> allowed = allowOnly(
-            parser, options, QStringLiteral("para o canal %1").arg(shapeName(shape.value())));
+// A limit as typed, when it reads as a number.
+std::optional<double> limitValue(const QCommandLineParser& parser, const QString& name) {
+    const Outcome<QString> typed = typedFieldText(name, parser.value(name));
+    if (!typed || typed.value().isEmpty())
+        return std::nullopt;
+    try {
+        return parseFieldNumber(typed.value(), Field::None);
+    } catch (const SizingError&) {
+        return std::nullopt;
+    }
+}
+
+// No velocity can be at once below --vmax and above a greater --vmin.
+Outcome<> consistentVelocities(const QCommandLineParser& parser) {
+    const std::optional<double> least = limitValue(parser, "vmin");
+    const std::optional<double> most = limitValue(parser, "vmax");
+    if (least && most && *least > *most)
+        return usageError(QString::fromUtf8("--vmin (%1 m/s) é maior que --vmax (%2 m/s): "
+                                            "nenhuma velocidade atende aos dois.")
+                              .arg(echoedValue(parser.value("vmin").trimmed()),
+                                   echoedValue(parser.value("vmax").trimmed())));
+    return {};
+}
+
+Outcome<> verifyUsage(const QCommandLineParser& parser, Shape shape) {
+    if (const Outcome<> allowed =
+            allowOnly(parser, verifyOptions(shape), kVerifyCommand, shapeWhere(shape));
         !allowed)
-        return Failure{allowed.message()};
+        return allowed;
     QStringList required{"i", "n"};
-    if (const auto dimension = adoptedDimension(shape.value()))
+    if (const auto dimension = adoptedDimension(shape))
         required << QString::fromLatin1(dimension->name);
-    if (shape.value() == Shape::Trapezoidal)
+    if (shape == Shape::Trapezoidal)
         required << "angulo";
     for (const QString& name : required) {
         if (!parser.isSet(name))
@@ -266,15 +338,20 @@ Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
     if (parser.isSet("q") == parser.isSet("y"))
         return usageError(QStringLiteral("dê --q (a vazão de projeto) ou --y (a profundidade), "
                                          "uma das duas."));
-    VerifyRequest request;
-    AdoptedRequest& section = request.section;
-    section.shape = shape.value();
+    if (const Outcome<> bank = oneBankRule(parser); !bank)
+        return bank;
+    return consistentVelocities(parser);
+}
+
+AdoptedRequest adoptedSection(const QCommandLineParser& parser, Shape shape) {
+    AdoptedRequest section;
+    section.shape = shape;
     section.slope = parser.value("i");
     section.roughness = parser.value("n");
     section.discharge = parser.value("q");
     section.depth = parser.value("y");
     section.angle = parser.value("angulo");
-    if (const auto dimension = adoptedDimension(shape.value()))
+    if (const auto dimension = adoptedDimension(shape))
         section.*dimension->text = parser.value(QString::fromLatin1(dimension->name));
     section.freeboard = parser.value("borda-livre");
     section.bankHeight = parser.value("altura");
@@ -282,6 +359,18 @@ Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
     section.minVelocity = parser.value("vmin");
     section.maxFroude = parser.value("frmax");
     section.maxDepthRatio = parser.value("ymaxd");
+    return section;
+}
+
+Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
+                                     const QStringList& positional) {
+    const Outcome<Shape> shape = shapeArgument(positional);
+    if (!shape)
+        return Failure{shape.message()};
+    if (const Outcome<> usage = verifyUsage(parser, shape.value()); !usage)
+        return Failure{usage.message()};
+    VerifyRequest request;
+    request.section = adoptedSection(parser, shape.value());
     const Outcome<Outputs> outputs = outputsOf(parser, {"obra", "trecho", "responsavel"});
     if (!outputs)
         return Failure{outputs.message()};
@@ -295,63 +384,110 @@ Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
     return request;
 }
 
-Outcome<int> runBatch(const QCommandLineParser& parser, const QStringList& positional,
-                      Console& console) {
+std::optional<reports::FileIdentity> inputIdentity(const QString& path) {
+    return path == QLatin1String("-") ? reports::descriptorIdentity(STDIN_FILENO)
+                                      : reports::fileIdentity(path);
+}
+
+Outcome<BatchRequest> batchRequest(const QCommandLineParser& parser,
+                                   const QStringList& positional) {
     if (positional.size() < 2)
         return usageError(QStringLiteral("falta o arquivo de ENTRADA do lote."));
     if (positional.size() > 2)
-        return usageError(QStringLiteral("argumento a mais: \"%1\".").arg(positional[2]));
-    if (const Outcome<> allowed = allowOnly(parser, {"saida"}, QStringLiteral("para o lote"));
+        return usageError(QStringLiteral("argumento a mais: %1.").arg(quoted(positional[2])));
+    if (const Outcome<> allowed =
+            allowOnly(parser, {"saida"}, kBatchCommand, QStringLiteral("para o lote"));
         !allowed)
         return Failure{allowed.message()};
     const Outcome<QString> output = outputPath(parser);
     if (!output)
         return Failure{output.message()};
-    return runBatchCommand(positional[1], output.value(), console);
+    const QString input = positional[1];
+    // A summary written over its own input would take the channels' names with it.
+    if (reports::sameFile(inputIdentity(input), outputIdentity(output.value())))
+        return usageError(QString::fromUtf8("a saída do lote é o próprio arquivo de ENTRADA "
+                                            "(%1): grave o resumo em outro arquivo.")
+                              .arg(quoted(input)));
+    return BatchRequest{input, output.value()};
 }
 
-Outcome<int> runCommand(const QCommandLineParser& parser, Console& console) {
-    const QStringList positional = parser.positionalArguments();
-    const QString command = positional.value(0);
-    if (command == QLatin1String("dimensionar")) {
-        const Outcome<SizeRequest> request = sizeRequest(parser, positional);
-        if (!request)
-            return Failure{request.message()};
-        return runSizeCommand(request.value(), console);
-    }
-    if (command == QLatin1String("verificar")) {
-        const Outcome<VerifyRequest> request = verifyRequest(parser, positional);
-        if (!request)
-            return Failure{request.message()};
-        return runVerifyCommand(request.value(), console);
-    }
-    if (command == QLatin1String("lote"))
-        return runBatch(parser, positional, console);
-    if (command.isEmpty())
-        return usageError(QStringLiteral("falta o comando: dimensionar, verificar ou lote."));
-    return usageError(QStringLiteral("comando desconhecido: \"%1\".").arg(command));
+template <typename T> Outcome<CommandLine::Request> asRequest(const Outcome<T>& request) {
+    if (!request)
+        return Failure{request.message()};
+    return CommandLine::Request{request.value()};
 }
 
-// The exit status of what the arguments ask for, or why they cannot be run.
-Outcome<int> run(const QStringList& arguments, Console& console) {
+// The request the arguments make, or why they cannot be run.
+Outcome<CommandLine::Request> readRequest(const QStringList& arguments) {
     QCommandLineParser parser;
     addOptions(parser);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet("help")) {
-        writeLine(console.out, kUsage + optionsHelp());
-        return kSuccess;
-    }
-    if (parser.isSet("version")) {
-        writeLine(console.out, QStringLiteral("vazolar %1").arg(QStringLiteral(VAZOLAR_VERSION)));
-        return kSuccess;
-    }
+    if (parser.isSet("help"))
+        return CommandLine::Request{HelpRequest{}};
+    if (parser.isSet("version"))
+        return CommandLine::Request{VersionRequest{}};
     if (const Outcome<> once = givenOnce(parser); !once)
         return Failure{once.message()};
-    return runCommand(parser, console);
+    const QStringList positional = parser.positionalArguments();
+    const QString command = positional.value(0);
+    if (command == QLatin1String("dimensionar"))
+        return asRequest(sizeRequest(parser, positional));
+    if (command == QLatin1String("verificar"))
+        return asRequest(verifyRequest(parser, positional));
+    if (command == QLatin1String("lote"))
+        return asRequest(batchRequest(parser, positional));
+    if (command.isEmpty())
+        return usageError(QStringLiteral("falta o comando: dimensionar, verificar ou lote."));
+    return usageError(QStringLiteral("comando desconhecido: %1.").arg(quoted(command)));
 }
 
 } // namespace
+
+CommandLine::CommandLine(const QStringList& arguments) : request_(readRequest(arguments)) {}
+
+bool CommandLine::paints() const {
+    if (!request_)
+        return false;
+    if (const auto* size = std::get_if<SizeRequest>(&request_.value()))
+        return !size->memo.path.isEmpty();
+    if (const auto* verify = std::get_if<VerifyRequest>(&request_.value()))
+        return !verify->memo.path.isEmpty();
+    return false;
+}
+
+namespace {
+
+struct Runner {
+    Console& console;
+
+    int operator()(const HelpRequest&) const {
+        writeLine(console.out, kUsage + optionsHelp());
+        return kSuccess;
+    }
+    int operator()(const VersionRequest&) const {
+        writeLine(console.out, QStringLiteral("vazolar %1").arg(QStringLiteral(VAZOLAR_VERSION)));
+        return kSuccess;
+    }
+    int operator()(const SizeRequest& request) const { return runSizeCommand(request, console); }
+    int operator()(const VerifyRequest& request) const {
+        return runVerifyCommand(request, console);
+    }
+    int operator()(const BatchRequest& request) const {
+        return runBatchCommand(request.inputPath, request.outputPath, console);
+    }
+};
+
+} // namespace
+
+int CommandLine::run(Console& console) const {
+    if (!request_) {
+        writeLine(console.err, QStringLiteral("vazolar: %1").arg(request_.message()));
+        writeLine(console.err, kUsage);
+        return kUsageError;
+    }
+    return std::visit(Runner{console}, request_.value());
+}
 
 bool wantsCommandLine(const QStringList& arguments) {
     if (arguments.size() < 2)
@@ -359,22 +495,8 @@ bool wantsCommandLine(const QStringList& arguments) {
     return !isWindowOption(arguments[1]);
 }
 
-bool paintsPages(const QStringList& arguments) {
-    for (const QString& argument : arguments) {
-        if (argument == QLatin1String("--memoria") || argument.startsWith("--memoria="))
-            return true;
-    }
-    return false;
-}
-
 int runCommandLine(const QStringList& arguments, Console& console) {
-    const Outcome<int> outcome = run(arguments, console);
-    if (!outcome)
-        writeLine(console.err, QStringLiteral("vazolar: %1").arg(outcome.message()));
-    const int status = outcome ? outcome.value() : kUsageError;
-    if (status == kUsageError)
-        writeLine(console.err, kUsage);
-    return status;
+    return CommandLine(arguments).run(console);
 }
 
 } // namespace vazolar::cli

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "batch_command.h"
 #include "console.h"
+#include "engine/outcome.h"
+#include "size_command.h"
+#include "verify_command.h"
 
 #include <QStringList>
+
+#include <variant>
 
 namespace vazolar::cli {
 
@@ -10,11 +16,36 @@ namespace vazolar::cli {
 // but one of Qt's own window options (-platform, -style, ...); `-help` is the command line's.
 bool wantsCommandLine(const QStringList& arguments);
 
-// Runs `vazolar dimensionar …`, `vazolar lote …`, `--help` or `--version`; the first argument
-// is the program's name. Returns the exit status.
-// Whether the command line paints (the calculation memo): it then needs a QGuiApplication.
-bool paintsPages(const QStringList& arguments);
+struct HelpRequest {};
+struct VersionRequest {};
 
+// `vazolar lote ENTRADA [--saida RESUMO]`, checked for usage already.
+struct BatchRequest {
+    QString inputPath;  // "-": standard input
+    QString outputPath; // empty: standard output
+};
+
+// What the arguments ask for, read once: a command checked for usage and ready to run, or why
+// it cannot be run.
+class CommandLine {
+public:
+    using Request =
+        std::variant<HelpRequest, VersionRequest, SizeRequest, VerifyRequest, BatchRequest>;
+
+    // The first argument is the program's name.
+    explicit CommandLine(const QStringList& arguments);
+
+    // Whether the command paints (the calculation memo): it then needs a QGuiApplication.
+    bool paints() const;
+
+    // Runs it; returns the exit status.
+    int run(Console& console) const;
+
+private:
+    Outcome<Request> request_;
+};
+
+// Reads and runs the arguments in one step.
 int runCommandLine(const QStringList& arguments, Console& console);
 
 } // namespace vazolar::cli

@@ -62,36 +62,49 @@ QString helpText(const OptionSpec& option) {
         .replace(QStringLiteral("{passo}"), incrementText(kScrollDefault));
 }
 
-// The words of the text in lines that start at the help column.
-QStringList wrapped(const QString& text) {
+QString optionLines(const OptionSpec& option) {
+    const QString head =
+        QStringLiteral("  --%1 %2")
+            .arg(QString::fromLatin1(option.name), QString::fromUtf8(option.value));
+    return hangingText(head, helpText(option), kHelpColumn);
+}
+
+// The words of the text in lines that start at the column.
+QStringList wrapped(const QString& text, qsizetype column) {
     QStringList lines{QString()};
     for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
-        if (!lines.last().isEmpty() && kHelpColumn + lines.last().size() + 1 + word.size() > kWidth)
+        if (!lines.last().isEmpty() && column + lines.last().size() + 1 + word.size() > kWidth)
             lines << QString();
         lines.last() += (lines.last().isEmpty() ? QString() : QStringLiteral(" ")) + word;
     }
     return lines;
 }
 
-QString optionLines(const OptionSpec& option) {
-    const QString head =
-        QStringLiteral("  --%1 %2")
-            .arg(QString::fromLatin1(option.name), QString::fromUtf8(option.value));
-    const QString indent(kHelpColumn, u' ');
-    QStringList lines = wrapped(helpText(option));
+} // namespace
+
+QString hangingText(const QString& head, const QString& text, qsizetype column) {
+    const QString indent(column, u' ');
+    QStringList lines = wrapped(text, column);
     for (QString& line : lines)
         line.prepend(indent);
-    if (head.size() < kHelpColumn)
+    if (head.size() < column)
         lines.first().replace(0, head.size(), head);
     else
         lines.prepend(head);
     return lines.join(u'\n') + u'\n';
 }
 
-} // namespace
-
 std::span<const OptionSpec> optionTable() {
     return kOptions;
+}
+
+unsigned commandsOf(const QString& name) {
+    unsigned commands = 0;
+    for (const OptionSpec& option : kOptions) {
+        if (name == QLatin1String(option.name))
+            commands |= option.commands;
+    }
+    return commands;
 }
 
 QString optionsHelp(CommandSet command) {

@@ -21,6 +21,13 @@ struct OptionSpec {
 
 std::span<const OptionSpec> optionTable();
 
+// The commands that take the option named; none for an unknown name.
+unsigned commandsOf(const QString& name);
+
+// The text in lines of the help's width that start at the column, the head before it on the
+// first line (or on a line of its own, where it reaches the column).
+QString hangingText(const QString& head, const QString& text, qsizetype column);
+
 // The usage lines of a command's options, from the table, wrapped to the terminal's 80
 // columns and then some.
 QString optionsHelp(CommandSet command);

@@ -1,5 +1,6 @@
 #include "size_command.h"
 
+#include "channel_text.h"
 #include "csv_text.h"
 #include "engine/check_text.h"
 #include "engine/empty_fields.h"
@@ -8,6 +9,7 @@
 #include "engine/shape_description.h"
 #include "engine/sizing_messages.h"
 #include "engine/trial_table.h"
+#include "option_names.h"
 #include "output_file.h"
 #include "reports/report_encoding.h"
 #include "reports/report_file.h"
@@ -97,7 +99,8 @@ int writeOutput(const SizeRequest& request, const TrialTable& trials, Console& c
 int writeMemo(const SizeRequest& request, const TrialTable& trials, Console& console) {
     const Outcome<reports::MemoInput> memo = reports::sizingMemo(
         request.input, trials, request.memo.freeboard, request.memo.bankHeight,
-        request.memo.identity, QDate::currentDate(), QStringLiteral(VAZOLAR_VERSION));
+        request.memo.identity, QDate::currentDate(), QStringLiteral(VAZOLAR_VERSION),
+        verifyOptionNames(request.input.shape));
     if (!memo) {
         writeLine(console.err, memo.message());
         return kFailure;
@@ -108,7 +111,7 @@ int writeMemo(const SizeRequest& request, const TrialTable& trials, Console& con
 } // namespace
 
 int runSizeCommand(SizeRequest request, Console& console) {
-    if (const Outcome<> typed = takeTypedFields(request.input); !typed) {
+    if (const Outcome<> typed = takeTypedOptions(request.input); !typed) {
         writeLine(console.err, typed.message());
         return kFailure;
     }
@@ -116,7 +119,9 @@ int runSizeCommand(SizeRequest request, Console& console) {
     try {
         trials = size(request);
     } catch (const SizingError& error) {
-        writeLine(console.err, sizingFaultMessage(request.input.shape, error));
+        const QString option =
+            error.field() == Field::None ? QString() : fieldOption(error.field());
+        writeLine(console.err, sizingFaultMessage(error, option));
         return kFailure;
     }
     if (!request.memo.path.isEmpty() && !trials.isEmpty()) {

@@ -1,15 +1,19 @@
 #include "typed_fields.h"
 
+#include "channel_text.h"
 #include "engine/empty_fields.h"
 #include "engine/field_characters.h"
 #include "engine/shape_description.h"
+#include "option_names.h"
+
+#include <span>
 
 namespace vazolar::cli {
 
 namespace {
 
-Outcome<> takeTyped(QString& text, const QString& caption) {
-    const Outcome<QString> typed = typedFieldText(caption, text);
+Outcome<> takeTyped(QString& text, const QString& name) {
+    const Outcome<QString> typed = typedFieldText(name, text);
     if (!typed)
         return Failure{typed.message()};
     text = typed.value();
@@ -18,23 +22,35 @@ Outcome<> takeTyped(QString& text, const QString& caption) {
 
 struct RequestNumber {
     QString AdoptedRequest::*text;
-    const char* name;
+    AdoptedField field;
 };
 
-// In the order the request's numbers are read.
-constexpr RequestNumber kRequestNumbers[] = {{&AdoptedRequest::slope, "i"},
-                                             {&AdoptedRequest::roughness, "n"},
-                                             {&AdoptedRequest::discharge, "q"},
-                                             {&AdoptedRequest::depth, "y"},
-                                             {&AdoptedRequest::angle, "angulo"},
-                                             {&AdoptedRequest::bottomWidth, "b"},
-                                             {&AdoptedRequest::width, "B"},
-                                             {&AdoptedRequest::diameter, "D"},
-                                             {&AdoptedRequest::bankHeight, "altura"},
-                                             {&AdoptedRequest::maxVelocity, "vmax"},
-                                             {&AdoptedRequest::minVelocity, "vmin"},
-                                             {&AdoptedRequest::maxFroude, "frmax"},
-                                             {&AdoptedRequest::maxDepthRatio, "ymaxd"}};
+// In the order the request's numbers are read: the flow and the angle, then the shape's
+// dimension, then the bank and the limits.
+constexpr RequestNumber kFlowNumbers[] = {{&AdoptedRequest::slope, AdoptedField::Slope},
+                                          {&AdoptedRequest::roughness, AdoptedField::Roughness},
+                                          {&AdoptedRequest::discharge, AdoptedField::Discharge},
+                                          {&AdoptedRequest::depth, AdoptedField::Depth},
+                                          {&AdoptedRequest::angle, AdoptedField::Angle}};
+constexpr RequestNumber kLimitNumbers[] = {
+    {&AdoptedRequest::bankHeight, AdoptedField::BankHeight},
+    {&AdoptedRequest::maxVelocity, AdoptedField::MaxVelocity},
+    {&AdoptedRequest::minVelocity, AdoptedField::MinVelocity},
+    {&AdoptedRequest::maxFroude, AdoptedField::MaxFroude},
+    {&AdoptedRequest::maxDepthRatio, AdoptedField::MaxDepthRatio}};
+
+// The freeboard's number, in metres or before its "%", as a field takes it; "usbr" as it is.
+Outcome<> takeTypedFreeboard(QString& rule, const QString& name) {
+    rule = rule.trimmed();
+    if (rule.compare(QLatin1String("usbr"), Qt::CaseInsensitive) == 0)
+        return {};
+    const bool isShare = rule.endsWith(u'%');
+    QString number = isShare ? rule.chopped(1) : rule;
+    if (Outcome<> typed = takeTyped(number, name); !typed)
+        return typed;
+    rule = isShare ? number + u'%' : number;
+    return {};
+}
 
 } // namespace
 
@@ -53,14 +69,38 @@ Outcome<> takeTypedFields(SizingInput& input) {
     return {};
 }
 
-Outcome<> takeTypedRequest(AdoptedRequest& request) {
-    request.freeboard = request.freeboard.trimmed();
-    for (const RequestNumber& number : kRequestNumbers) {
-        if (Outcome<> typed = takeTyped(request.*number.text, QString::fromLatin1(number.name));
-            !typed)
+Outcome<> takeTypedOptions(SizingInput& input) {
+    for (const FieldDescription& described : describe(input.shape).fields) {
+        QString& text = fieldText(input, described.field);
+        const QString option = fieldOption(described.field);
+        text = text.trimmed();
+        if (text.isEmpty())
+            return Failure{QString::fromUtf8("Informe o valor de %1.").arg(option)};
+        if (Outcome<> typed = takeTyped(text, option); !typed)
             return typed;
     }
     return {};
+}
+
+Outcome<> takeTypedRequest(AdoptedRequest& request) {
+    const FieldNamer names = verifyOptionNames(request.shape);
+    const auto takeAll = [&](std::span<const RequestNumber> numbers) -> Outcome<> {
+        for (const RequestNumber& number : numbers) {
+            if (Outcome<> typed = takeTyped(request.*number.text, names(number.field)); !typed)
+                return typed;
+        }
+        return {};
+    };
+    if (Outcome<> typed = takeAll(kFlowNumbers); !typed)
+        return typed;
+    if (const auto dimension = adoptedDimension(request.shape)) {
+        if (Outcome<> typed = takeTyped(request.*dimension->text, names(AdoptedField::Dimension));
+            !typed)
+            return typed;
+    }
+    if (Outcome<> typed = takeAll(kLimitNumbers); !typed)
+        return typed;
+    return takeTypedFreeboard(request.freeboard, names(AdoptedField::Freeboard));
 }
 
 } // namespace vazolar::cli

@@ -6,13 +6,16 @@
 
 namespace vazolar::cli {
 
-// The form's fields as given on the command line or in a CSV cell: each trimmed, every one
-// filled (the form's message otherwise), and each holding only what the form's key filter
-// lets through (a message that names the field otherwise).
+// The form's fields as given in a CSV cell: each trimmed, every one filled (the form's message
+// otherwise), and each holding only what the form's key filter lets through (a message that
+// names the field by its caption otherwise).
 Outcome<> takeTypedFields(SizingInput& input);
 
-// The same for the numbers of `verificar`, named by their options; the freeboard rule, which
-// takes "usbr" and "20%", is only trimmed.
+// The same for the options of `dimensionar`, each named by its option in the messages.
+Outcome<> takeTypedOptions(SizingInput& input);
+
+// The same for the numbers of `verificar`, named by their options; the freeboard rule keeps
+// "usbr" and its "%", its number taken as any other.
 Outcome<> takeTypedRequest(AdoptedRequest& request);
 
 } // namespace vazolar::cli

@@ -3,6 +3,7 @@
 #include "csv_text.h"
 #include "engine/adopted_csv.h"
 #include "engine/adopted_text.h"
+#include "option_names.h"
 #include "text_output.h"
 #include "typed_fields.h"
 
@@ -29,7 +30,7 @@ Outcome<> writeLines(const QString& path, const QStringList& lines, Console& con
 Outcome<AdoptedResult> verify(AdoptedRequest& section) {
     if (const Outcome<> typed = takeTypedRequest(section); !typed)
         return Failure{typed.message()};
-    return verifyAdoptedSection(section);
+    return verifyAdoptedSection(section, verifyOptionNames(section.shape));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace vazolar {
@@ -43,11 +44,32 @@ struct AdoptedDimension {
 };
 std::optional<AdoptedDimension> adoptedDimension(Shape shape);
 
+// The inputs of an adopted section, as its messages name them.
+enum class AdoptedField {
+    Slope,
+    Roughness,
+    Discharge,
+    Depth,
+    Angle,
+    Dimension, // b, B or D: the shape's AdoptedDimension
+    Freeboard,
+    BankHeight,
+    MaxVelocity,
+    MinVelocity,
+    MaxFroude,
+    MaxDepthRatio,
+};
+
+// How the messages name a field, the same way in every message of one place: by its option on
+// the command line ("--q"), by its caption in a window ("Q (m³/s)").
+using FieldNamer = std::function<QString(AdoptedField)>;
+
 // The numbers of the request, read in the order above; the first text that cannot be used
 // gives the message, naming its field.
-Outcome<AdoptedInputs> convertAdoptedRequest(const AdoptedRequest& request);
+Outcome<AdoptedInputs> convertAdoptedRequest(const AdoptedRequest& request,
+                                             const FieldNamer& names);
 
 // Converts and verifies.
-Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedRequest& request);
+Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedRequest& request, const FieldNamer& names);
 
 } // namespace vazolar

@@ -14,12 +14,25 @@ QString metres(double value) {
     return formatQuantity(value) + QStringLiteral(" m");
 }
 
+// Two figures of one message that differ, written with as many decimals beyond the table's
+// four as it takes to tell them apart.
+std::pair<QString, QString> distinctTexts(double a, double b) {
+    constexpr int kMostDecimals = 15;
+    QString first = formatQuantity(a);
+    QString second = formatQuantity(b);
+    for (int decimals = 5; first == second && decimals <= kMostDecimals; ++decimals) {
+        first = brazilianLocale().toString(a, 'f', decimals);
+        second = brazilianLocale().toString(b, 'f', decimals);
+    }
+    return {first, second};
+}
+
 QString pipeTooSmallMessage(double diameter, double discharge, const LargestDischarge& largest) {
     const double ratio = hydraulics::largestDischargeDepthRatio();
+    const auto [capacity, design] = distinctTexts(largest.discharge, discharge);
     return QString::fromUtf8("A seção circular de D = %1 comporta no máximo %2 m³/s (a %3 D); a "
                              "vazão de projeto é %4 m³/s.")
-        .arg(metres(diameter), formatQuantity(largest.discharge),
-             brazilianLocale().toString(ratio, 'f', 3), formatQuantity(discharge));
+        .arg(metres(diameter), capacity, brazilianLocale().toString(ratio, 'f', 3), design);
 }
 
 QString noNormalDepthMessage() {
@@ -60,6 +73,28 @@ Outcome<BankLevel> bankOf(const AdoptedInputs& in, double depth, double discharg
     return bankLevel(in.section, freeboard, depth);
 }
 
+QString tooLargeMessage() {
+    return QString::fromUtf8("A verificação foi interrompida: um resultado ficou grande demais "
+                             "para o cálculo.\n\nVerifique os dados: a vazão, a profundidade e "
+                             "as dimensões da seção.");
+}
+
+bool isFinite(double value) {
+    return std::isfinite(value);
+}
+
+// Every figure the result shows is a number: the flow's own, the section's at that depth (a
+// figure left undefined there is one the section cannot have, such as an area too large to
+// hold), the bank's and the pipe's.
+bool holdsOnlyFinite(const AdoptedResult& r) {
+    const bool flow = isFinite(r.discharge) && isFinite(r.depth) && r.flow.area && r.flow.velocity;
+    const bool bank = !r.bank || (isFinite(r.bank->freeboard) && isFinite(r.bank->bankHeight) &&
+                                  isFinite(r.bank->topWidth) && isFinite(r.bank->area) &&
+                                  isFinite(r.bank->perimeter));
+    const bool shear = !r.greatestBedShear || isFinite(*r.greatestBedShear);
+    return flow && bank && shear;
+}
+
 } // namespace
 
 Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedInputs& inputs) {
@@ -82,6 +117,8 @@ Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedInputs& inputs) {
             return Failure{bank.message()};
         result.bank = bank.value();
     }
+    if (!holdsOnlyFinite(result))
+        return Failure{tooLargeMessage()};
     result.checks = checkDesignLimits(inputs.limits, result.flow);
     return result;
 }

@@ -73,6 +73,39 @@ void setFieldText(QLineEdit* field, const QString& text) {
 
 const QString kUndefined = QString::fromUtf8("—");
 
+// How the window's messages name its fields: by their captions; the freeboard's value by the
+// rule picked in the list.
+FieldNamer windowFieldNames(Shape shape, const QString& freeboardRule) {
+    return [shape, freeboardRule](AdoptedField field) -> QString {
+        switch (field) {
+        case AdoptedField::Slope:
+            return QStringLiteral("I (%)");
+        case AdoptedField::Roughness:
+            return QStringLiteral("n");
+        case AdoptedField::Discharge:
+            return QString::fromUtf8("Q (m³/s)");
+        case AdoptedField::Depth:
+            return QStringLiteral("y (m)");
+        case AdoptedField::Angle:
+            return QString::fromUtf8("Ângulo (°)");
+        case AdoptedField::Dimension:
+            return QString::fromUtf8(adoptedDimension(shape)->caption);
+        case AdoptedField::Freeboard:
+        case AdoptedField::BankHeight:
+            return freeboardRule;
+        case AdoptedField::MaxVelocity:
+            return QString::fromUtf8("V máx (m/s)");
+        case AdoptedField::MinVelocity:
+            return QString::fromUtf8("V mín (m/s)");
+        case AdoptedField::MaxFroude:
+            return QString::fromUtf8("Fr máx");
+        case AdoptedField::MaxDepthRatio:
+            return QString::fromUtf8("y/D máx");
+        }
+        return {};
+    };
+}
+
 } // namespace
 
 AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shape,
@@ -278,10 +311,12 @@ void AdoptedWindow::recompute() {
     const AdoptedRequest typed = request();
     const bool valueMissing =
         cmbborda && cmbborda->currentIndex() != kUsbr && fieldText(txtborda).trimmed().isEmpty();
-    outcome_ = valueMissing
-                   ? Outcome<AdoptedResult>(Failure{
-                         QString::fromUtf8("Informe o valor de %1.").arg(cmbborda->currentText())})
-                   : verifyAdoptedSection(typed);
+    outcome_ =
+        valueMissing
+            ? Outcome<AdoptedResult>(
+                  Failure{QString::fromUtf8("Informe o valor de %1.").arg(cmbborda->currentText())})
+            : verifyAdoptedSection(
+                  typed, windowFieldNames(shape_, cmbborda ? cmbborda->currentText() : QString()));
     if (outcome_) {
         rows_ = adoptedResultRows(outcome_.value());
         lblstatus->clear();

@@ -29,6 +29,12 @@ QByteArray randomSuffix() {
     return suffix;
 }
 
+// The temporary file's name in the target's folder: short and our own, so that any name the
+// file system takes for the target can be written, up to its longest.
+QByteArray temporaryNameIn(const QByteArray& folder) {
+    return folder + "/.vazolar-" + randomSuffix() + ".tmp";
+}
+
 } // namespace
 
 AtomicFile::AtomicFile(const QString& path) : target_(followedLinks(nativePath(path))) {}
@@ -41,7 +47,7 @@ AtomicFile::~AtomicFile() {
 // the last try failed. Signals wait while a name is made and watched.
 template <typename Make> bool AtomicFile::makeTemporaryName(Make make) {
     for (int tried = 0; tried < kNameTries; ++tried) {
-        const QByteArray name = target_ + '.' + randomSuffix();
+        const QByteArray name = temporaryNameIn(folderOf(target_));
         const SignalsHeld held;
         if (make(name.constData())) {
             temporary_ = name;
@@ -115,7 +121,18 @@ Outcome<> AtomicFile::open() {
     if (!openUnnamed() && !openNamed())
         return fail(errno);
     if (exists)
-        ::fchmod(descriptor_, existing.st_mode & 07777);
+        return keepOwnerAndMode(existing);
+    return {};
+}
+
+// The new content keeps the owner, group and permissions of the file it replaces. A change of
+// owner is the superuser's alone: where it is not permitted the file is the writer's, as any
+// file the writer makes. The owner goes first, since a change of owner clears set-id bits.
+Outcome<> AtomicFile::keepOwnerAndMode(const struct stat& existing) {
+    if (::fchown(descriptor_, existing.st_uid, existing.st_gid) != 0 && errno != EPERM)
+        return fail(errno);
+    if (::fchmod(descriptor_, existing.st_mode & 07777) != 0)
+        return fail(errno);
     return {};
 }
 

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+struct stat;
+
 namespace vazolar::reports {
 
 // A file written in full before it takes the place of the one at its path. Every step is
@@ -18,11 +20,12 @@ namespace vazolar::reports {
 // later call fails with the same message.
 //
 // The new file is made without a name where the file system can (O_TMPFILE) and gets a
-// temporary name beside the old one just before the rename; elsewhere it has that name from
-// the start. Either way a program that installed removeTemporaryFileOnSignals loses it on
-// SIGINT, SIGTERM and SIGHUP. A symbolic link stays a link: its target is written. The new
-// file keeps the old one's permissions. The path may hold bytes that are not UTF-8, kept as
-// pathFromNative keeps them.
+// short temporary name of its own in the same folder just before the rename; elsewhere it has
+// that name from the start. Either way a program that installed removeTemporaryFileOnSignals loses
+// it on SIGINT, SIGTERM and SIGHUP. A symbolic link stays a link: its target is written. The new
+// file keeps the old one's owner and group (where the writer may give them) and permissions;
+// a hard link to the old file keeps the old content. The path may hold bytes that are not UTF-8,
+// kept as pathFromNative keeps them.
 class AtomicFile {
 public:
     explicit AtomicFile(const QString& path);
@@ -40,6 +43,7 @@ private:
     bool openUnnamed();
     bool openNamed();
     bool nameUnnamed();
+    Outcome<> keepOwnerAndMode(const struct stat& existing);
     Failure fail(int error);
     void discard();
 

@@ -304,13 +304,13 @@ MemoSizing memoSizing(const SizingInput& texts, const TrialTable& trials) {
 Outcome<MemoInput> sizingMemo(const SizingInput& texts, const TrialTable& trials,
                               const QString& freeboard, const QString& bankHeight,
                               const MemoIdentity& identity, const QDate& date,
-                              const QString& version) {
+                              const QString& version, const FieldNamer& names) {
     AdoptedRequest adopted =
         adoptedRequestForTrial(texts, trials.at(trials.size() - 1), DimensionText::AsSized);
     if (!freeboard.isEmpty() || !bankHeight.isEmpty())
         adopted.freeboard = freeboard;
     adopted.bankHeight = bankHeight;
-    const Outcome<AdoptedResult> result = verifyAdoptedSection(adopted);
+    const Outcome<AdoptedResult> result = verifyAdoptedSection(adopted, names);
     if (!result)
         return Failure{result.message()};
     return MemoInput{identity, date, version, memoSizing(texts, trials), adopted, result.value()};

@@ -75,11 +75,11 @@ MemoSizing memoSizing(const SizingInput& texts, const TrialTable& trials);
 
 // The memo of a finished run, adopting its last trial as sized, with the freeboard rule or
 // bank height given (the USBR rule when both are empty). Fails where that section cannot be
-// verified (a bank below the water).
+// verified (a bank below the water), naming the inputs as names does.
 Outcome<MemoInput> sizingMemo(const SizingInput& texts, const TrialTable& trials,
                               const QString& freeboard, const QString& bankHeight,
                               const MemoIdentity& identity, const QDate& date,
-                              const QString& version);
+                              const QString& version, const FieldNamer& names);
 
 // "Memória de cálculo — dimensionamento de canal trapezoidal" (or "verificação de", for a
 // verification alone).

@@ -1,3 +1,4 @@
+#include "cli/exit_statuses.h"
 #include "cli_helpers.h"
 #include "examples.h"
 #include "test_registry.h"
@@ -18,6 +19,12 @@ const QStringList kTrapezoid{"dimensionar", "trapezoidal", "--i",          "0,1"
 
 QStringList replaced(QStringList arguments, const QString& option, const QString& value) {
     arguments[arguments.indexOf(option) + 1] = value;
+    return arguments;
+}
+
+QStringList withShape(const QString& shape) {
+    QStringList arguments = kTrapezoid;
+    arguments[1] = shape;
     return arguments;
 }
 
@@ -48,7 +55,7 @@ private slots:
         QTest::newRow("start on the circle")
             << QStringList{"dimensionar", "circular", "--i", "0,1",       "--n",
                            "0,015",       "--q",      "0,5", "--inicial", "1"};
-        QTest::newRow("unknown shape") << replaced(kTrapezoid, "trapezoidal", "oval");
+        QTest::newRow("unknown shape") << withShape("oval");
         QTest::newRow("no shape") << QStringList{"dimensionar"};
         QTest::newRow("unknown format") << rectangle + QStringList{"--formato", "pdf"};
         QTest::newRow("unknown command") << QStringList{"calcular"};
@@ -68,43 +75,42 @@ private slots:
         QVERIFY(run.err.contains("vazolar dimensionar FORMA"));
     }
 
-    // The form's own messages, naming the field by its caption on the form.
-    void faultsSpeakAsTheForm_data() {
+    // The form's own messages, naming the field by its option.
+    void faultsNameTheOption_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("lone comma in n")
-            << replaced(kTrapezoid, "--n", ",") << QString("O valor de n não é um número válido.");
+        QTest::newRow("lone comma in n") << replaced(kTrapezoid, "--n", ",")
+                                         << QString("O valor de --n não é um número válido.");
         QTest::newRow("start not a number")
             << replaced(kTrapezoid, "--inicial", "1,,5")
-            << QString("O valor de b inicial (m) não é um número válido.");
+            << QString("O valor de --inicial não é um número válido.");
         QTest::newRow("n = 0") << replaced(kTrapezoid, "--n", "0")
                                << QString("O dimensionamento foi interrompido por uma divisão "
                                           "por zero.");
         QTest::newRow("empty field")
-            << replaced(kTrapezoid, "--q", "") << QString("Informe todos os dados.");
+            << replaced(kTrapezoid, "--q", "") << QString("Informe o valor de --q.");
         QTest::newRow("trial limit") << replaced(kTrapezoid, "--i", "0")
                                      << QString("O dimensionamento foi interrompido: 32767 "
                                                 "tentativas não alcançaram a vazão de projeto.");
         QTest::newRow("dot decimal")
             << replaced(kTrapezoid, "--n", "0.015")
-            << QString("O valor de n (\"0.015\") tem \".\"; use a vírgula decimal: 0,015.");
+            << QString("O valor de --n (\"0.015\") tem \".\"; use a vírgula decimal: 0,015.");
         QTest::newRow("dot grouping")
             << replaced(kTrapezoid, "--q", "1.000,5")
-            << QString(
-                   "O valor de Q projeto (m³/s) (\"1.000,5\") tem \".\"; use a vírgula decimal: "
-                   "1000,5.");
+            << QString("O valor de --q (\"1.000,5\") tem \".\"; use a vírgula decimal: "
+                       "1000,5.");
         QTest::newRow("a letter")
             << replaced(kTrapezoid, "--i", "0,1%")
-            << QString("O valor de I (%) (\"0,1%\") tem \"%\"; o campo aceita só algarismos, "
+            << QString("O valor de --i (\"0,1%\") tem \"%\"; o campo aceita só algarismos, "
                        "a vírgula decimal e o sinal de menos.");
         QTest::newRow("blanks only")
-            << replaced(kTrapezoid, "--q", "  ") << QString("Informe todos os dados.");
+            << replaced(kTrapezoid, "--q", "  ") << QString("Informe o valor de --q.");
         QTest::newRow("circle, empty slope")
             << QStringList{"dimensionar", "circular", "--i", "", "--n", "0,015", "--q", "0,5"}
-            << QString("Informe todos os dados necessários.");
+            << QString("Informe o valor de --i.");
     }
 
-    void faultsSpeakAsTheForm() {
+    void faultsNameTheOption() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         const CommandRun run = runCommand(arguments);
@@ -233,6 +239,69 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(bool, commandLine);
         QCOMPARE(cli::wantsCommandLine(arguments), commandLine);
+    }
+
+    // Every spelling the parser takes says the same of whether the command paints.
+    void paintsAsParsed_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("paints");
+        const QStringList verify{"vazolar", "verificar", "triangular", "--i", "0,1",
+                                 "--n",     "0,015",     "--q",        "0,5"};
+        QTest::newRow("--memoria") << verify + QStringList{"--memoria", "m.pdf"} << true;
+        QTest::newRow("-memoria") << verify + QStringList{"-memoria", "m.pdf"} << true;
+        QTest::newRow("--memoria=") << verify + QStringList{"--memoria=m.pdf"} << true;
+        QTest::newRow("no memo") << verify << false;
+        QTest::newRow("a file named --memoria")
+            << verify + QStringList{"--saida", "--memoria"} << false;
+        QTest::newRow("usage error") << verify + QStringList{"--memoria"} << false;
+    }
+    void paintsAsParsed() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, paints);
+        QCOMPARE(cli::CommandLine(arguments).paints(), paints);
+    }
+
+    // An option in the wrong command says whose it is; a shape's name may carry blanks.
+    void wordsOfUsage_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("an option of verificar")
+            << QStringList{"dimensionar", "circular", "--i", "0,1",    "--n",
+                           "0,015",       "--q",      "0,5", "--vmax", "3"}
+            << 2 << "vazolar: a opção --vmax é de verificar, não de dimensionar.\n";
+        QTest::newRow("blanks around the shape") << withShape(" trapezoidal ") << 0 << QString();
+        QTest::newRow("a long unknown shape, quoted short")
+            << withShape(QString(1000, u'x')) << 2
+            << "vazolar: forma desconhecida: \"" + QString(60, u'x') + "…\"; use";
+        QTest::newRow("bank rule and bank height")
+            << kTrapezoid +
+                   QStringList{"--memoria", "m.pdf", "--borda-livre", "usbr", "--altura", "2"}
+            << 2 << "vazolar: dê --borda-livre";
+    }
+    void wordsOfUsage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        const CommandRun run = runCommand(arguments);
+        QCOMPARE(run.status, status);
+        QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.startsWith(err), qPrintable(run.err));
+    }
+
+    // What each status means for each command, in --help and in the manual page alike.
+    void statusesPerCommand() {
+        QFile manual(VAZOLAR_MANUAL);
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(manual.readAll()).simplified();
+        const QString help = runCommand({"--help"}).out.simplified();
+        int seen = 0;
+        for (const cli::StatusMeaning& meaning : cli::statusMeanings()) {
+            const QString sentence = QString::fromUtf8(meaning.meaning);
+            QVERIFY2(help.contains(sentence), qPrintable(sentence));
+            QVERIFY2(page.contains(sentence), qPrintable(sentence));
+            seen |= meaning.commands;
+        }
+        QCOMPARE(seen, int(cli::kSizeCommand | cli::kVerifyCommand | cli::kBatchCommand));
     }
 };
 

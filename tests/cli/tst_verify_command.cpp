@@ -116,13 +116,13 @@ private slots:
             << "fica abaixo da profundidade da água";
         QTest::newRow("n that is no number")
             << QStringList{"retangular", "--B", "1,10", "--i", "0,1", "--n", ",", "--q", "0,5"} << 1
-            << "O valor de n";
+            << "O valor de --n não é";
         QTest::newRow("dot decimal in D")
             << QStringList{"circular", "--D", "0.90"} + kFlow << 1
-            << "O valor de D (\"0.90\") tem \".\"; use a vírgula decimal: 0,90.\n";
+            << "O valor de --D (\"0.90\") tem \".\"; use a vírgula decimal: 0,90.\n";
         QTest::newRow("a unit in vmax")
             << QStringList{"retangular", "--B", "1,10", "--vmax", "2m/s"} + kFlow << 1
-            << "O valor de vmax (\"2m/s\") tem \"m\"; o campo aceita só algarismos, a vírgula "
+            << "O valor de --vmax (\"2m/s\") tem \"m\"; o campo aceita só algarismos, a vírgula "
                "decimal e o sinal de menos.\n";
         QTest::newRow("blanks around are dropped")
             << QStringList{"circular", "--D", " 0,80 "} + kFlow << 1
@@ -138,6 +138,53 @@ private slots:
             << "vazolar: a opção --borda-livre não vale";
         QTest::newRow("dimension missing") << QStringList{"trapezoidal", "--angulo", "30"} + kFlow
                                            << 2 << "vazolar: falta a opção --b.";
+        // The freeboard's number is read as every other option's.
+        const QStringList trapezoid{"trapezoidal", "--b", "0,70", "--angulo",
+                                    "30",          "--i", "0,1",  "--n",
+                                    "0,015",       "--q", "0,5",  "--borda-livre"};
+        const QString dot =
+            "O valor de --borda-livre (\"%1\") tem \".\"; use a vírgula decimal: %2.\n";
+        QTest::newRow("freeboard 0.300")
+            << trapezoid + QStringList{"0.300"} << 1 << dot.arg("0.300", "0,300");
+        QTest::newRow("freeboard 3.000")
+            << trapezoid + QStringList{"3.000"} << 1
+            << dot.arg("3.000", "3,000 (ou 3000, se o ponto separa os milhares)");
+        QTest::newRow("freeboard 1.000%")
+            << trapezoid + QStringList{"1.000%"} << 1
+            << dot.arg("1.000", "1,000 (ou 1000, se o ponto separa os milhares)");
+        QTest::newRow("freeboard 1.000,5")
+            << trapezoid + QStringList{"1.000,5"} << 1 << dot.arg("1.000,5", "1000,5");
+        for (const char* exponent : {"1e3", "1E2", "0,3e1"})
+            QTest::newRow(exponent)
+                << trapezoid + QStringList{exponent} << 1
+                << "O valor de --borda-livre (\"" + QString(exponent) + "\") tem";
+        const QString huge = "1" + QString(160, u'0');
+        QTest::newRow("freeboard too large")
+            << trapezoid + QStringList{huge} << 1 << "grande demais para o cálculo.";
+        QTest::newRow("depth too large")
+            << QStringList{"triangular", "--i", "0,1", "--n", "0,015", "--y", huge} << 1
+            << "grande demais para o cálculo.";
+        QTest::newRow("vmin above vmax")
+            << QStringList{"retangular", "--B", "1,10", "--vmin", "5", "--vmax", "1"} + kFlow << 2
+            << "vazolar: --vmin (5 m/s) é maior que --vmax (1 m/s)";
+        QTest::newRow("y/D above 1")
+            << QStringList{"circular", "--D", "0,90", "--ymaxd", "1,5"} + kFlow << 1
+            << "O valor de --ymaxd deve ficar entre 0 e 1";
+        QTest::newRow("bank rule and bank height")
+            << QStringList{"triangular", "--altura", "2", "--borda-livre", "usbr"} + kFlow << 2
+            << "vazolar: dê --borda-livre";
+        QTest::newRow("an option of dimensionar")
+            << QStringList{"circular", "--D", "0,9", "--inicial", "0,5"} + kFlow << 2
+            << "vazolar: a opção --inicial é de dimensionar, não de verificar.";
+        QTest::newRow("memo to standard output")
+            << QStringList{"circular", "--D", "0,9", "--memoria", "-"} + kFlow << 2
+            << "vazolar: a memória de cálculo é um PDF";
+        QTest::newRow("a long value, quoted short")
+            << QStringList{"circular", "--D", QString(100000, u'9') + "x"} + kFlow << 1
+            << "O valor de --D (\"" + QString(60, u'9') + "…\") tem \"x\"";
+        QTest::newRow("a control character, escaped")
+            << QStringList{"circular", "--D", QString("0,9\t\x01")} + kFlow << 1
+            << "O valor de --D (\"0,9\\t\\x01\") tem \"\\t\"";
     }
     void faultsAndUsage() {
         QFETCH(QStringList, arguments);

@@ -3,6 +3,7 @@
 #include "drawings/plot_painter.h"
 #include "drawings/section_painter.h"
 #include "engine/adopted_request.h"
+#include "field_names.h"
 #include "test_registry.h"
 
 #include <QImage>
@@ -33,7 +34,8 @@ AdoptedResult referenceSection(const QString& name) {
         request.shape = Shape::Circular;
         request.diameter = "0,90";
     }
-    const Outcome<AdoptedResult> result = verifyAdoptedSection(request);
+    const Outcome<AdoptedResult> result =
+        verifyAdoptedSection(request, testing::testFieldNames(request.shape));
     if (!result)
         qFatal("%s", qPrintable(result.message()));
     return result.value();

@@ -8,6 +8,7 @@
 #include "engine/number_text.h"
 #include "engine/sizing.h"
 #include "engine/trial_section.h"
+#include "field_names.h"
 #include "test_registry.h"
 
 #include <QTest>
@@ -16,6 +17,7 @@
 #include <vector>
 
 using namespace vazolar;
+using vazolar::testing::testFieldNames;
 
 Q_DECLARE_METATYPE(vazolar::AdoptedRequest)
 Q_DECLARE_METATYPE(vazolar::DesignLimits)
@@ -168,7 +170,8 @@ private slots:
         QFETCH(AdoptedRequest, request);
         QFETCH(Expected, expected);
         QFETCH(double, tolerance);
-        const Outcome<AdoptedResult> outcome = verifyAdoptedSection(request);
+        const Outcome<AdoptedResult> outcome =
+            verifyAdoptedSection(request, testFieldNames(request.shape));
         QVERIFY2(outcome, qPrintable(outcome ? QString() : outcome.message()));
         const auto actual = figuresOf(outcome.value());
         for (auto it = expected.cbegin(); it != expected.cend(); ++it)
@@ -342,7 +345,7 @@ private slots:
         AdoptedRequest bothFlows = trapezoid;
         bothFlows.depth = "0,5";
         QTest::newRow("Q and y")
-            << bothFlows << "Informe a vazão de projeto Q ou a profundidade y, uma das duas.";
+            << bothFlows << "Informe Q (a vazão de projeto) ou y (a profundidade), uma das duas.";
         AdoptedRequest overTheCrown = smallPipe;
         overTheCrown.discharge.clear();
         overTheCrown.depth = "0,81";
@@ -351,7 +354,8 @@ private slots:
         AdoptedRequest flatSides = trapezoid;
         flatSides.angle = "90";
         QTest::newRow("angle 90") << flatSides
-                                  << "O valor de ANGULO (°) deve ficar entre 0 e 90 graus.";
+                                  << "O valor de ANGULO (°) deve ficar entre 0 e 90 graus: de 0 "
+                                     "(paredes verticais) até menos de 90.";
         AdoptedRequest openPipeLimit = trapezoid;
         openPipeLimit.maxDepthRatio = "0,8";
         QTest::newRow("ymaxd off the circle")
@@ -365,7 +369,8 @@ private slots:
     void messages() {
         QFETCH(AdoptedRequest, request);
         QFETCH(QString, message);
-        const Outcome<AdoptedResult> outcome = verifyAdoptedSection(request);
+        const Outcome<AdoptedResult> outcome =
+            verifyAdoptedSection(request, testFieldNames(request.shape));
         QVERIFY(!outcome);
         QCOMPARE(outcome.message(), message);
     }
@@ -427,7 +432,8 @@ private slots:
         QFETCH(AdoptedRequest, request);
         QFETCH(Cells, cells);
         const QStringList columns = adoptedCsvColumns();
-        const QStringList line = adoptedCsvCells(request, verifyAdoptedSection(request));
+        const QStringList line =
+            adoptedCsvCells(request, verifyAdoptedSection(request, testFieldNames(request.shape)));
         QCOMPARE(line.size(), columns.size());
         // "9,548…": the published figure, to the digits it gives.
         for (auto it = cells.cbegin(); it != cells.cend(); ++it) {
@@ -447,7 +453,8 @@ private slots:
         request.discharge.clear();
         request.depth = "0,90";
         request.maxVelocity = "2";
-        const Outcome<AdoptedResult> outcome = verifyAdoptedSection(request);
+        const Outcome<AdoptedResult> outcome =
+            verifyAdoptedSection(request, testFieldNames(request.shape));
         QVERIFY(outcome);
         Cells values;
         for (const ResultRow& row : adoptedResultRows(outcome.value()))
@@ -463,8 +470,8 @@ private slots:
 
     // The open shapes have no y/D limit: their rows end with the Froude number's.
     void rowsOfAnOpenChannelEndWithFroude() {
-        const Outcome<AdoptedResult> outcome =
-            verifyAdoptedSection(workedRequest(Shape::Triangular));
+        const Outcome<AdoptedResult> outcome = verifyAdoptedSection(
+            workedRequest(Shape::Triangular), testFieldNames(Shape::Triangular));
         QVERIFY(outcome);
         QCOMPARE(adoptedResultRows(outcome.value()).last().label, QString("Fr ≤ frmax"));
     }

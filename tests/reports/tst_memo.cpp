@@ -2,6 +2,7 @@
 #include "engine/sizing.h"
 #include "engine/trial_table.h"
 #include "examples.h"
+#include "field_names.h"
 #include "pdf_text.h"
 #include "reports/memo_pdf.h"
 #include "test_registry.h"
@@ -20,7 +21,7 @@ namespace {
 MemoInput memoOf(const SizingInput& texts) {
     return sizingMemo(texts, sizedTrials(texts), QString(), QString(),
                       {"Canal principal", "Estaca 0 a 12", "Eng. Fulana de Tal, CREA 12345/D"},
-                      QDate(2026, 12, 9), "1.0.0")
+                      QDate(2026, 12, 9), "1.0.0", testing::testFieldNames(texts.shape))
         .value();
 }
 

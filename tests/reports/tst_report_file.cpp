@@ -142,6 +142,41 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(target).constData(), &status), 0);
         QCOMPARE(int(status.st_mode & 07777), mode);
     }
+
+    // Replaced by root, a user's file stays the user's; a hard link keeps the old content.
+    void keepsTheOldFilesOwner() {
+        if (::geteuid() != 0)
+            QSKIP("only the superuser may give a file to another owner");
+        const QString target = path("owned.TXT");
+        writeFile(target, oldContent_);
+        const QByteArray native = QFile::encodeName(target);
+        QCOMPARE(::chown(native.constData(), 1234, 5678), 0);
+        QCOMPARE(::link(native.constData(), QFile::encodeName(path("linked.TXT")).constData()), 0);
+        QVERIFY(writeReportFile(target, {"new"}).ok());
+        struct stat status {};
+        QCOMPARE(::stat(native.constData(), &status), 0);
+        QCOMPARE(status.st_uid, uid_t(1234));
+        QCOMPARE(status.st_gid, gid_t(5678));
+        QCOMPARE(contentOf(path("linked.TXT")), oldContent_);
+    }
+
+    // Any name the file system takes can be written, up to its longest: 255 bytes on tmpfs.
+    void writesTheLongestNames_data() {
+        QTest::addColumn<int>("length");
+        QTest::newRow("249 bytes") << 249;
+        QTest::newRow("255 bytes") << 255;
+        QTest::newRow("254 bytes, two-byte letters") << 254;
+    }
+    void writesTheLongestNames() {
+        QFETCH(int, length);
+        const testing::SmallDisk disk(256);
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        const QString name = length % 2 ? QString(length - 4, u'a') + ".TXT"
+                                        : QString((length - 4) / 2, u'ç') + ".TXT";
+        QVERIFY(writeReportFile(disk.filePath(name), {"new"}).ok());
+        QCOMPARE(disk.names(), QStringList{name});
+    }
 };
 
 VAZOLAR_TEST(ReportFileTest);

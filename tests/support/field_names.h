@@ -1,0 +1,41 @@
+#pragma once
+
+#include "engine/adopted_request.h"
+
+namespace vazolar::testing {
+
+// Names for the inputs of an adopted section, as a window would caption them.
+inline FieldNamer testFieldNames(Shape shape) {
+    return [shape](AdoptedField field) -> QString {
+        switch (field) {
+        case AdoptedField::Slope:
+            return "I (%)";
+        case AdoptedField::Roughness:
+            return "n";
+        case AdoptedField::Discharge:
+            return "Q";
+        case AdoptedField::Depth:
+            return "y";
+        case AdoptedField::Angle:
+            return "ANGULO (°)";
+        case AdoptedField::Dimension:
+            return adoptedDimension(shape) ? QString::fromUtf8(adoptedDimension(shape)->caption)
+                                           : QString();
+        case AdoptedField::Freeboard:
+            return "a borda livre";
+        case AdoptedField::BankHeight:
+            return "a altura H";
+        case AdoptedField::MaxVelocity:
+            return "vmax (m/s)";
+        case AdoptedField::MinVelocity:
+            return "vmin (m/s)";
+        case AdoptedField::MaxFroude:
+            return "Fr máx";
+        case AdoptedField::MaxDepthRatio:
+            return "y/D máx";
+        }
+        return {};
+    };
+}
+
+} // namespace vazolar::testing
