@@ -40,6 +40,7 @@ private:
     SummaryLine summary(const CsvRecord& record, const BatchColumns& columns);
     int fileError(const QString& message);
     QString readFailure(const QString& reason) const;
+    QString restUnread(const CsvRecord& record) const;
 
     QString place_;
     Console& console_;
@@ -53,6 +54,13 @@ int BatchRun::fileError(const QString& message) {
 
 QString BatchRun::readFailure(const QString& reason) const {
     return QString::fromUtf8("Não foi possível ler \"%1\": %2").arg(place_, reason);
+}
+
+QString BatchRun::restUnread(const CsvRecord& record) const {
+    return QString::fromUtf8("O restante de \"%1\" não foi lido: a leitura parou no registro da "
+                             "linha %2.")
+        .arg(place_)
+        .arg(record.line);
 }
 
 // The next record that is not a blank line; none at the end.
@@ -137,6 +145,10 @@ int BatchRun::run(QIODevice& input, const QString& outputPath) {
             writeLine(console_.err, QStringLiteral("linha %1: %2")
                                         .arg(record.value()->line)
                                         .arg(singleLine(line.sized.message())));
+        }
+        if (record.value()->endsReading) {
+            writeLine(console_.err, restUnread(*record.value()));
+            break;
         }
     }
     if (const Outcome<> committed = output.commit(); !committed)

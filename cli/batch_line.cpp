@@ -84,6 +84,15 @@ qsizetype resultCount() {
     return 1 + qsizetype(std::size(kAllQuantities)) + hydraulics::checkColumnNames().size();
 }
 
+QString cellCountProblem(qint64 lineNumber, qsizetype cells, qsizetype width) {
+    const QString count =
+        cells == 1 ? QStringLiteral("1 campo") : QStringLiteral("%1 campos").arg(cells);
+    return QString::fromUtf8("a linha %1 tem %2; o cabeçalho tem %3.")
+        .arg(lineNumber)
+        .arg(count)
+        .arg(width);
+}
+
 Failure shapeProblem(const QString& shapeText) {
     if (shapeText.trimmed().isEmpty())
         return {QStringLiteral("Informe a forma do canal: %1.").arg(shapeNamesText())};
@@ -129,6 +138,7 @@ Outcome<QStringList> sizeLine(Shape shape, const QStringList& cells, const Batch
 Outcome<BatchColumns> BatchColumns::fromHeader(const QStringList& names, const QString& place,
                                                const QString& separator) {
     BatchColumns columns;
+    columns.width_ = names.size();
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString name = names[i].trimmed().toLower();
         if (columns.index_.contains(name))
@@ -160,6 +170,8 @@ QStringList summaryColumnNames() {
 }
 
 SummaryLine summarize(qint64 lineNumber, const QStringList& cells, const BatchColumns& columns) {
+    if (cells.size() != columns.width())
+        return unreadLine(lineNumber, cellCountProblem(lineNumber, cells.size(), columns.width()));
     QStringList inputs;
     for (const QString& name : kInputColumns)
         inputs << columns.cell(cells, name);

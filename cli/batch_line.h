@@ -25,8 +25,12 @@ public:
     // The names of the columns that are not read, as written.
     const QStringList& ignored() const { return ignored_; }
 
+    // How many cells the first line has: every line must have as many.
+    qsizetype width() const { return width_; }
+
 private:
     QHash<QString, qsizetype> index_;
+    qsizetype width_ = 0;
     QStringList ignored_;
 };
 
@@ -37,7 +41,8 @@ struct SummaryLine {
     Outcome<> sized; // the form's message where the channel could not be sized
 };
 
-// Sizes the channel of one input line and builds its summary cells.
+// Sizes the channel of one input line and builds its summary cells; a line with more or fewer
+// cells than the first one is not sized, as its cells cannot be told apart.
 SummaryLine summarize(qint64 lineNumber, const QStringList& cells, const BatchColumns& columns);
 
 // The summary of a line that could not be read as cells: its number and why.

@@ -10,13 +10,24 @@ bool isLineEnd(char byte) {
     return byte == '\n' || byte == '\r';
 }
 
+QString tooManyBytes(qsizetype limit) {
+    constexpr qsizetype megabyte = 1024 * 1024;
+    if (limit % megabyte == 0)
+        return QStringLiteral("registro com mais de %1 MB").arg(limit / megabyte);
+    return QStringLiteral("registro com mais de %1 bytes").arg(limit);
+}
+
+QString tooManyCells(qsizetype limit) {
+    return QStringLiteral("registro com mais de %1 campos").arg(limit);
+}
+
 } // namespace
 
 bool CsvRecord::isBlank() const {
     return fault.isEmpty() && cells.size() == 1 && cells.front().trimmed().isEmpty();
 }
 
-CsvReader::CsvReader(QIODevice& device) : input_(device) {}
+CsvReader::CsvReader(QIODevice& device, CsvLimits limits) : input_(device), limits_(limits) {}
 
 // Reads another block; false at the end of the input.
 Outcome<bool> CsvReader::fill() {
@@ -39,7 +50,7 @@ Outcome<char> CsvReader::findSeparator() {
     bool quoted = false;
     bool tab = false;
     bool comma = false;
-    for (qsizetype i = 0; i < kMaxRecordBytes; ++i) {
+    for (qsizetype i = 0; i < limits_.recordBytes; ++i) {
         if (i >= buffer_.size() - at_) {
             const Outcome<bool> more = fill();
             if (!more)
@@ -60,17 +71,25 @@ Outcome<char> CsvReader::findSeparator() {
     return tab ? '\t' : comma ? ',' : ';';
 }
 
+// Counts one byte of the record; false once it passes the limit: the record then ends, with
+// its fault, and so does the reading, since its end may never come (/dev/zero).
+bool CsvReader::counted() {
+    if (++recordBytes_ <= limits_.recordBytes)
+        return true;
+    replaceFault(tooManyBytes(limits_.recordBytes));
+    record_.endsReading = true;
+    stopped_ = true;
+    return false;
+}
+
 void CsvReader::append(char byte) {
-    if (++recordBytes_ > kMaxRecordBytes) {
-        if (record_.fault.isEmpty())
-            fault(QStringLiteral("registro com mais de %1 MB").arg(kMaxRecordBytes >> 20));
-        return;
-    }
     if (record_.fault.isEmpty())
         cell_ += byte;
 }
 
 void CsvReader::endCell() {
+    if (record_.cells.size() == limits_.cells)
+        fault(tooManyCells(limits_.cells));
     if (record_.fault.isEmpty())
         record_.cells << cell_;
     cell_.clear();
@@ -80,9 +99,24 @@ void CsvReader::endCell() {
 void CsvReader::fault(const QString& why) {
     if (!record_.fault.isEmpty())
         return;
+    replaceFault(why);
+}
+
+void CsvReader::replaceFault(const QString& why) {
     record_.fault = why;
     record_.cells.clear();
     cell_.clear();
+}
+
+// A quoted cell still open at the end: every line from the record's first on went into it.
+QString CsvReader::unclosedToTheEnd() const {
+    const qint64 lines = line_ - record_.line + (lineJustEnded_ ? 0 : 1);
+    const QString unread =
+        lines == 1 ? QString::fromUtf8("1 linha não foi lida como canal")
+                   : QString::fromUtf8("%1 linhas não foram lidas como canais").arg(lines);
+    return QString::fromUtf8("aspas abertas na linha %1 não se fecham até o fim do arquivo: %2")
+        .arg(quoteLine_)
+        .arg(unread);
 }
 
 // A line end outside quotes ends the record; inside quotes it is the cell's, byte for byte.
@@ -113,8 +147,11 @@ bool CsvReader::take(char byte) {
         record_ = CsvRecord{line_, {}, {}};
     }
     const bool lineEnd = isLineEnd(byte);
+    lineJustEnded_ = lineEnd;
     if (!lineEnd)
         afterCarriageReturn_ = false;
+    if ((!lineEnd || state_ == State::Quoted) && !counted())
+        return true;
     if (state_ == State::QuoteInQuoted) {
         if (byte == kQuote) {
             append(kQuote);
@@ -129,6 +166,7 @@ bool CsvReader::take(char byte) {
     case State::CellStart:
         if (byte == kQuote) {
             state_ = State::Quoted;
+            quoteLine_ = line_;
             return false;
         }
         state_ = State::Plain;
@@ -169,7 +207,7 @@ CsvRecord CsvReader::finished() {
 }
 
 Outcome<std::optional<CsvRecord>> CsvReader::next() {
-    while (true) {
+    while (!stopped_) {
         const char* bytes = buffer_.constData();
         while (at_ < buffer_.size()) {
             if (take(bytes[at_++]))
@@ -183,10 +221,11 @@ Outcome<std::optional<CsvRecord>> CsvReader::next() {
         if (!recordStarted_)
             return std::optional<CsvRecord>();
         if (state_ == State::Quoted)
-            fault(QStringLiteral("aspas sem fechamento"));
+            replaceFault(unclosedToTheEnd());
         endCell();
         return std::optional<CsvRecord>(finished());
     }
+    return std::optional<CsvRecord>();
 }
 
 } // namespace vazolar::cli

@@ -13,6 +13,41 @@ bool isLineBreak(QChar c) {
     return c == u'\n' || c == u'\r';
 }
 
+bool isDigits(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The whole part of a number: digits, or groups of three after a first of one to three
+// separated by dots ("1.234.567"); empty as in ",5".
+bool isWholePart(QStringView text) {
+    if (!text.contains(u'.'))
+        return isDigits(text);
+    const QList<QStringView> groups = text.split(u'.');
+    if (groups.front().isEmpty() || groups.front().size() > 3 || !isDigits(groups.front()))
+        return false;
+    return std::all_of(groups.begin() + 1, groups.end(),
+                       [](QStringView group) { return group.size() == 3 && isDigits(group); });
+}
+
+// A number as the program writes it and a form's field takes it: a leading minus, the whole
+// part, one decimal comma and its digits ("-1.234,5000", "0,5", "-,5", "12"). Told by the
+// characters alone, so that no locale can make a formula pass for a number.
+bool isNumberText(QStringView text) {
+    if (text.startsWith(u'-'))
+        text = text.mid(1);
+    const qsizetype comma = text.indexOf(u',');
+    const QStringView whole = comma < 0 ? text : text.first(comma);
+    const QStringView fraction = comma < 0 ? QStringView() : text.mid(comma + 1);
+    return (!whole.isEmpty() || !fraction.isEmpty()) && isWholePart(whole) && isDigits(fraction);
+}
+
+// A text a spreadsheet would run as a formula: one that starts with "=", "+", "-", "@" or a
+// tab and is not a number (a line break cannot start a written cell: it is a blank by then).
+bool runsAsFormula(const QString& cell) {
+    static const QString starts = QStringLiteral("=+-@\t");
+    return !cell.isEmpty() && starts.contains(cell.front()) && !isNumberText(cell.trimmed());
+}
+
 // Reads a quoted cell starting at the quote at `at`; returns where the cell ends.
 qsizetype readQuotedCell(const QString& line, qsizetype at, QString& cell) {
     qsizetype i = at + 1;
@@ -56,12 +91,10 @@ QStringList splitCsvLine(const QString& line) {
 }
 
 QString csvCell(const QString& text) {
-    const bool plain = std::none_of(text.begin(), text.end(), [](QChar c) {
-        return c == kSeparator || c == kQuote || isLineBreak(c);
-    });
-    if (plain)
-        return text;
-    QString cell = singleLine(text);
+    QString cell = std::any_of(text.begin(), text.end(), isLineBreak) ? singleLine(text) : text;
+    // Written as text, the way a spreadsheet's user marks it: behind an apostrophe.
+    if (runsAsFormula(cell))
+        cell.prepend(u'\'');
     if (!cell.contains(kSeparator) && !cell.contains(kQuote))
         return cell;
     cell.replace(kQuote, QStringLiteral("\"\""));

@@ -12,7 +12,8 @@ namespace vazolar::cli {
 QStringList splitCsvLine(const QString& line);
 
 // The cell as written: quoted where needed; line breaks become single blanks, so that a
-// multi-paragraph message stays on its line.
+// multi-paragraph message stays on its line; a text that a spreadsheet would run as a formula
+// ("=1+1", "+trapezoidal", "@SUM(A1)") gets a leading apostrophe, numbers ("-0,2500") none.
 QString csvCell(const QString& text);
 
 QString csvLine(const QStringList& cells);

@@ -95,6 +95,12 @@ private slots:
         QTest::newRow("negative discharge")
             << QByteArray("trapezoidal;0,1;30;0,015;-0,5;0,5;0,10")
             << QString("Nenhuma tentativa: a vazão de projeto é negativa.");
+        QTest::newRow("a cell short") << QByteArray("trapezoidal;0,1;30;0,015;0,5;0,5")
+                                      << QString("a linha 2 tem 6 campos; o cabeçalho tem 7.");
+        QTest::newRow("a cell more") << QByteArray("trapezoidal;0,1;30;0,015;0,5;0,5;0,10;")
+                                     << QString("a linha 2 tem 8 campos; o cabeçalho tem 7.");
+        QTest::newRow("one cell") << QByteArray("trapezoidal")
+                                  << QString("a linha 2 tem 1 campo; o cabeçalho tem 7.");
         QTest::newRow("blanks around")
             << QByteArray("retangular; 0,1 ;; 0,015;0,5 ;0,5; 0,1") << QString();
     }
@@ -109,6 +115,18 @@ private slots:
         const QString summary = run.out.section('\n', 1, 1);
         QCOMPARE(cli::splitCsvLine(summary).value(24), error);
         QCOMPARE(run.err, error.isEmpty() ? QString() : "linha 2: " + error + "\n");
+    }
+
+    // Cells a spreadsheet would run as formulas come back as text; numbers stay numbers.
+    void formulaCellsAreWrittenAsText() {
+        QTemporaryDir dir;
+        const QString input = inputFile(dir, "forma;i;angulo;n;q;inicial;incremento\n"
+                                             "+trapezoidal;@SUM(A1);=1+1;0,015;-0,5;0,5;0,10\n");
+        const CommandRun run = runCommand({"lote", input});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(cli::splitCsvLine(run.out.section('\n', 1, 1)).mid(0, 8),
+                 (QStringList{"2", "'+trapezoidal", "'@SUM(A1)", "'=1+1", "0,015", "-0,5", "0,5",
+                              "0,10"}));
     }
 
     void missingColumnIsAFileError() {

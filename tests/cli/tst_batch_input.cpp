@@ -60,13 +60,18 @@ private slots:
         QTest::newRow("CR line ends") << header + "\r" + worked + "\r" + worked + "\r" << 0
                                       << QStringList{"2 trapezoidal", "3 trapezoidal"} << QString();
         QTest::newRow("a line break inside a quoted cell is one channel")
-            << header + ";obs\n" + worked + ";\"primeira\nsegunda\"\n" + worked + "\n"
+            << header + ";obs\n" + worked + ";\"primeira\nsegunda\"\n" + worked + ";\n"
             << 0 << QStringList{"2 trapezoidal", "4 trapezoidal"}
             << QString("O arquivo \"%1\" tem colunas que não são lidas, ignoradas: obs.\n");
-        QTest::newRow("unterminated quote: the lines before are sized")
-            << header + "\n" + worked + "\n\"trapezoidal;0,1\n"
-            << 1 << QStringList{"2 trapezoidal", "3  aspas sem fechamento."}
-            << QString("linha 3: aspas sem fechamento.\n");
+        // A stray quote on line 3 of a 1000-line file takes the 997 channels after it.
+        const QString unclosed = "aspas abertas na linha 3 não se fecham até o fim do arquivo: "
+                                 "998 linhas não foram lidas como canais.";
+        QTest::newRow("unterminated quote: the lines before are sized, the rest counted")
+            << header + "\n" + worked + "\n\"" + (worked + "\n").repeated(998) << 1
+            << QStringList{"2 trapezoidal", "3  " + unclosed} << "linha 3: " + unclosed + "\n";
+        QTest::newRow("trailing empty columns, on every line as spreadsheets write them")
+            << header + ";;\n" + worked + ";;\n"
+            << 0 << QStringList{"2 trapezoidal"} << QString();
         QTest::newRow("tab separated")
             << QByteArray(header).replace(';', '\t') + "\n" + QByteArray(worked).replace(';', '\t')
             << 0 << QStringList{"2 trapezoidal"}

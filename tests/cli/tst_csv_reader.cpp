@@ -2,6 +2,7 @@
 #include "test_registry.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QTest>
 
 #include <algorithm>
@@ -38,8 +39,9 @@ private:
     QByteArray bytes_;
 };
 
-// Every record the device gives, one text each: "line: cell|cell|…" or "line! fault"; a
-// failure to read ends the list with "failed: reason".
+// Every record the device gives, one text each: "line: cell|cell|…" or "line! fault", with
+// ", stop" where the record ended the reading; a failure to read ends the list with
+// "failed: reason".
 QStringList records(QIODevice& device) {
     CsvReader reader(device);
     const Outcome<char> separator = reader.findSeparator();
@@ -55,7 +57,10 @@ QStringList records(QIODevice& device) {
             return texts;
         const CsvRecord& read = *record.value();
         if (!read.fault.isEmpty()) {
-            texts << QString("%1! %2").arg(read.line).arg(read.fault);
+            texts << QString("%1! %2%3")
+                         .arg(read.line)
+                         .arg(read.fault)
+                         .arg(read.endsReading ? ", stop" : "");
             continue;
         }
         QStringList cells;
@@ -101,9 +106,20 @@ private slots:
             << QByteArray("\"x\r\ny\"\nz\n") << QStringList{"1: x\r\ny", "3: z"};
         QTest::newRow("CR LF, then LF, inside quotes: kept as they are")
             << QByteArray("\"\r\n\ny\"\nz\n") << QStringList{"1: \r\n\ny", "4: z"};
-        QTest::newRow("unterminated quote: the lines before stay")
+        QTest::newRow("unterminated quote: the lines before stay, the lines after are counted")
             << QByteArray("a;b\n1;2\n\"3;4\n5;6\n")
-            << QStringList{"1: a|b", "2: 1|2", "3! aspas sem fechamento"};
+            << QStringList{"1: a|b", "2: 1|2",
+                           "3! aspas abertas na linha 3 não se fecham até o fim do arquivo: 2 "
+                           "linhas não foram lidas como canais"};
+        QTest::newRow("unterminated quote on the record's second line, CR LF")
+            << QByteArray("a\r\n\"x\r\ny\";\"z\r\nw\r\nv")
+            << QStringList{"1: a", "2! aspas abertas na linha 3 não se fecham até o fim do "
+                                   "arquivo: 4 linhas não foram lidas como canais"};
+        QTest::newRow("unterminated quote on the last line")
+            << QByteArray("a\n\"b")
+            << QStringList{"1: a", "2! aspas abertas na linha 2 não "
+                                   "se fecham até o fim do arquivo: 1 "
+                                   "linha não foi lida como canal"};
         QTest::newRow("text after the closing quote: that line only")
             << QByteArray("a;b\n\"1\"x;2\n3;4\n")
             << QStringList{"1: a|b",
@@ -144,11 +160,40 @@ private slots:
                  (QStringList{"1: a|b", "2: 1|2", "failed: Erro de entrada/saída"}));
     }
 
-    // A record past the limit is refused on its line; the next one is read as usual.
-    void longRecordIsRefused() {
-        QByteArray bytes = "a\n";
-        bytes += QByteArray(CsvReader::kMaxRecordBytes + 1, '7') + "\nb\n";
-        QCOMPARE(records(bytes), (QStringList{"1: a", "2! registro com mais de 1 MB", "3: b"}));
+    // Every byte of a record counts against the limit, and a record past it ends the reading:
+    // its end may never come. A record past the cell limit is refused on its line alone.
+    void recordLimits_data() {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QStringList>("expected");
+        const qsizetype limit = CsvReader::kMaxRecordBytes;
+        const QString tooLong = "2! registro com mais de 1 MB, stop";
+        QTest::newRow("cell bytes") << QByteArray(limit + 1, '7') << QStringList{"1: a", tooLong};
+        QTest::newRow("NUL bytes") << QByteArray(limit + 1, '\0') << QStringList{"1: a", tooLong};
+        QTest::newRow("separators") << QByteArray(limit + 1, ';') << QStringList{"1: a", tooLong};
+        QTest::newRow("line ends inside quotes")
+            << '"' + QByteArray(limit, '\n') + '"' << QStringList{"1: a", tooLong};
+        QTest::newRow("the limit itself, separators included")
+            << QByteArray(limit - 2, '7') + ";7"
+            << QStringList{"1: a", "2: " + QString(limit - 2, '7') + "|7", "3: b"};
+        QTest::newRow("as many cells as the limit")
+            << QByteArray(CsvReader::kMaxCells - 1, ';')
+            << QStringList{"1: a", "2: " + QString(CsvReader::kMaxCells - 1, '|'), "3: b"};
+        QTest::newRow("one cell more")
+            << QByteArray(CsvReader::kMaxCells, ';')
+            << QStringList{"1: a", "2! registro com mais de 1000 campos", "3: b"};
+    }
+
+    void recordLimits() {
+        QFETCH(QByteArray, record);
+        QFETCH(QStringList, expected);
+        QCOMPARE(records("a\n" + record + "\nb\n"), expected);
+    }
+
+    // The real endless input: its one record ends the reading.
+    void devZeroEnds() {
+        QFile zeros("/dev/zero");
+        QVERIFY(zeros.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+        QCOMPARE(records(zeros), QStringList{"1! registro com mais de 1 MB, stop"});
     }
 };
 
