@@ -3,11 +3,8 @@
 #include "typeface.h"
 
 #include <QFontInfo>
-#include <QFontMetricsF>
 #include <QRawFont>
 #include <QSet>
-
-#include <vector>
 
 namespace vazolar::reports {
 
@@ -83,6 +80,35 @@ QFont memoFont(MemoStyle style) {
     return fontOf(8.5);
 }
 
+MemoFontMeasures::MemoFontMeasures(const QPaintDevice& device) {
+    for (const MemoStyle style : kStyles)
+        metrics_.emplace_back(memoFont(style), &device);
+}
+
+double MemoFontMeasures::advance(MemoStyle style, QStringView text) const {
+    return of(style).horizontalAdvance(text.toString());
+}
+
+double MemoFontMeasures::ascent(MemoStyle style) const {
+    return of(style).ascent();
+}
+
+double MemoFontMeasures::descent(MemoStyle style) const {
+    return of(style).descent();
+}
+
+double MemoFontMeasures::lineSpacing(MemoStyle style) const {
+    return of(style).lineSpacing();
+}
+
+bool MemoFontMeasures::canDraw(MemoStyle style, char32_t c) const {
+    return of(style).inFontUcs4(c);
+}
+
+const QFontMetricsF& MemoFontMeasures::of(MemoStyle style) const {
+    return metrics_[std::size_t(style)];
+}
+
 Outcome<> checkMemoFonts() {
     for (const MemoStyle style : kStyles) {
         if (!resolves(memoFont(style)))
@@ -93,9 +119,7 @@ Outcome<> checkMemoFonts() {
 }
 
 QList<char32_t> undrawableCharacters(const QList<MemoPage>& pages, const QPaintDevice& device) {
-    std::vector<QFontMetricsF> metrics; // by style
-    for (const MemoStyle style : kStyles)
-        metrics.emplace_back(memoFont(style), &device);
+    const MemoFontMeasures measures(device);
     QSet<quint64> seen; // style and character
     QList<char32_t> undrawable;
     for (const MemoPage& page : pages) {
@@ -108,7 +132,7 @@ QList<char32_t> undrawableCharacters(const QList<MemoPage>& pages, const QPaintD
                 if (needsNoDrawing(c) || seen.contains(key))
                     continue;
                 seen.insert(key);
-                if (!metrics[std::size_t(text->style)].inFontUcs4(c) && !undrawable.contains(c))
+                if (!measures.canDraw(text->style, c) && !undrawable.contains(c))
                     undrawable << c;
             }
         }

@@ -25,25 +25,6 @@ namespace {
 constexpr int kResolution = 600; // dots per inch of the page's coordinates
 constexpr double kMarginMillimetres = 20.0;
 
-// The memo's styles measured on the page.
-class PageMeasures : public MemoMeasures {
-public:
-    explicit PageMeasures(const QPaintDevice& device) {
-        for (int style = 0; style <= int(MemoStyle::Footer); ++style)
-            metrics_.emplace_back(memoFont(MemoStyle(style)), &device);
-    }
-    double advance(MemoStyle style, QStringView text) const override {
-        return of(style).horizontalAdvance(text.toString());
-    }
-    double ascent(MemoStyle style) const override { return of(style).ascent(); }
-    double descent(MemoStyle style) const override { return of(style).descent(); }
-    double lineSpacing(MemoStyle style) const override { return of(style).lineSpacing(); }
-
-private:
-    const QFontMetricsF& of(MemoStyle style) const { return metrics_[std::size_t(style)]; }
-    std::vector<QFontMetricsF> metrics_;
-};
-
 // Paints the laid-out pages, each item as the layout placed it.
 class PagePainter {
 public:
@@ -108,7 +89,33 @@ MemoFrame frameOf(const QPdfWriter& pdf) {
             kResolution};
 }
 
+QList<MemoPage> pagesOn(const QPdfWriter& pdf, const MemoInput& input) {
+    return layOutMemo(memoBlocks(input),
+                      QStringLiteral("VAZOLAR %1 — %2").arg(input.version, memoTitle(input)),
+                      MemoFontMeasures(pdf), frameOf(pdf));
+}
+
+void paintPages(QPdfWriter& pdf, const QList<MemoPage>& pages, const MemoInput& input) {
+    QPainter painter(&pdf);
+    painter.setRenderHint(QPainter::Antialiasing);
+    PagePainter paint(painter, input, pdf);
+    for (qsizetype k = 0; k < pages.size(); ++k) {
+        if (k > 0)
+            pdf.newPage();
+        for (const MemoItem& item : pages[k].items)
+            std::visit(paint, item);
+    }
+}
+
 } // namespace
+
+QList<MemoPage> memoPages(const MemoInput& input) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    setUpPdf(pdf, input);
+    return pagesOn(pdf, input);
+}
 
 Outcome<MemoPdf> memoPdf(const MemoInput& input) {
     if (const Outcome<> fonts = checkMemoFonts(); !fonts)
@@ -119,20 +126,9 @@ Outcome<MemoPdf> memoPdf(const MemoInput& input) {
     {
         QPdfWriter pdf(&buffer);
         setUpPdf(pdf, input);
-        const QList<MemoPage> pages =
-            layOutMemo(memoBlocks(input),
-                       QStringLiteral("VAZOLAR %1 — %2").arg(input.version, memoTitle(input)),
-                       PageMeasures(pdf), frameOf(pdf));
+        const QList<MemoPage> pages = pagesOn(pdf, input);
         undrawable = undrawableCharacters(pages, pdf);
-        QPainter painter(&pdf);
-        painter.setRenderHint(QPainter::Antialiasing);
-        PagePainter paint(painter, input, pdf);
-        for (qsizetype k = 0; k < pages.size(); ++k) {
-            if (k > 0)
-                pdf.newPage();
-            for (const MemoItem& item : pages[k].items)
-                std::visit(paint, item);
-        }
+        paintPages(pdf, pages, input);
     }
     return MemoPdf{buffer.data(), undrawable};
 }

@@ -2,6 +2,7 @@
 
 #include "engine/outcome.h"
 #include "memo_content.h"
+#include "memo_layout.h"
 
 #include <QByteArray>
 #include <QList>
@@ -18,6 +19,10 @@ struct MemoPdf {
 // pictures in vectors, every page numbered "Página N de M". Fails, before painting, where
 // its fonts are not installed. Needs a QGuiApplication.
 Outcome<MemoPdf> memoPdf(const MemoInput& input);
+
+// The memo's pages as its PDF lays them out, in the PDF's page units (600 per inch, from the
+// top left corner of the room inside the margins).
+QList<MemoPage> memoPages(const MemoInput& input);
 
 // Writes the memo to the file at path, whole or not at all.
 Outcome<> writeMemo(const QString& path, const MemoInput& input);
