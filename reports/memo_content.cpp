@@ -8,6 +8,7 @@
 #include "engine/row_text.h"
 #include "engine/shape_description.h"
 #include "engine/trial_adoption.h"
+#include "memo_wrap.h"
 #include "printed_report.h"
 
 namespace vazolar::reports {
@@ -78,10 +79,12 @@ void addIdentity(Blocks& blocks, const MemoInput& input) {
         {"Obra", input.identity.work},
         {"Trecho", input.identity.stretch},
         {"Responsável técnico", input.identity.engineer}};
+    // Each one a line of its own, which wraps where it is long.
     for (const auto& [name, text] : lines) {
-        if (!text.trimmed().isEmpty())
+        const QString line = oneLine(text).trimmed();
+        if (!line.isEmpty())
             blocks.add(BlockKind::Line,
-                       QString::fromUtf8("%1: %2").arg(QString::fromUtf8(name), text.trimmed()));
+                       QString::fromUtf8("%1: %2").arg(QString::fromUtf8(name), line));
     }
     blocks.add(BlockKind::Line, QStringLiteral("Data: %1").arg(input.date.toString("dd/MM/yyyy")));
     blocks.add(BlockKind::Line, QStringLiteral("VAZOLAR %1").arg(input.version));

@@ -4,6 +4,7 @@
 #include "examples.h"
 #include "field_names.h"
 #include "pdf_text.h"
+#include "reports/memo_layout.h"
 #include "reports/memo_pdf.h"
 #include "test_registry.h"
 
@@ -32,6 +33,49 @@ const SizingInput kWorkedTrapezoid{.shape = Shape::Trapezoidal,
                                    .discharge = "0,5",
                                    .start = "0,5",
                                    .scrollValue = 19};
+
+// The obra of a real project, 200 characters.
+const QString kLongWork =
+    "Implantação do canal de irrigação da margem esquerda entre as estacas 12+5,00 e "
+    "48+10,00, lote 3 do perímetro irrigado Senador Nilo Coelho, Petrolina/PE, conforme "
+    "projeto executivo revisão C";
+
+// n as typed, 303 characters: a number the field takes.
+const QString kLongRoughness = "0,015" + QString(298, u'0');
+
+// The room inside the margins of A4 (20 mm, 25 mm at the foot, where the page numbers go),
+// in the PDF's units: 600 per inch from its top left corner.
+constexpr double kUnitsPerMillimetre = 600 / 25.4;
+const QRectF kBody(0, 0, 170 * kUnitsPerMillimetre, 252 * kUnitsPerMillimetre);
+const QRectF kFooterBand(0, kBody.bottom(), kBody.width(), 20 * kUnitsPerMillimetre);
+
+bool inside(const QRectF& box, const QRectF& room) {
+    return box.adjusted(1, 1, -1, -1).intersected(room) == box.adjusted(1, 1, -1, -1);
+}
+
+// The first text of the page (an empty one paints nothing) outside the margins or over another text
+// or a picture, with what it overlaps; empty when there is none.
+QString firstMisplaced(const MemoPage& page) {
+    QList<QPair<QRectF, QString>> placed;
+    for (const MemoItem& item : page.items) {
+        if (const auto* text = std::get_if<MemoText>(&item); text && !text->text.isEmpty()) {
+            const QRectF& room = text->style == MemoStyle::Footer ? kFooterBand : kBody;
+            if (!inside(text->box, room))
+                return text->text + " (fora das margens)";
+            placed.append({text->box, text->text});
+        } else if (const auto* picture = std::get_if<MemoPicture>(&item)) {
+            placed.append({picture->rect, "figura"});
+        }
+    }
+    for (qsizetype a = 0; a < placed.size(); ++a) {
+        for (qsizetype b = a + 1; b < placed.size(); ++b) {
+            const QRectF common = placed[a].first.intersected(placed[b].first);
+            if (common.width() > 1 && common.height() > 1)
+                return placed[a].second + " sobre " + placed[b].second;
+        }
+    }
+    return QString();
+}
 
 const QList<MemoBlock> rowBlocks(const QList<MemoBlock>& blocks) {
     QList<MemoBlock> rows;
@@ -113,6 +157,67 @@ private slots:
                 pages[page].contains(QString("Página %1 de %2").arg(page + 1).arg(pages.size())));
         QVERIFY(!pages.join(' ').contains("Anexo A"));
         QVERIFY(allFontsEmbedded(path));
+    }
+
+    // Long identification texts and long typed values wrap inside their room; nothing is
+    // painted outside the margins or over anything else, on any page.
+    void longTextsStayInside_data() {
+        QTest::addColumn<QString>("work");
+        QTest::addColumn<QString>("roughness");
+        QTest::newRow("long obra") << kLongWork << "0,015";
+        QTest::newRow("obra without blanks") << QString(300, u'W') << "0,015";
+        QTest::newRow("long n") << "Canal principal" << kLongRoughness;
+        QTest::newRow("n taller than a page") << "Canal principal"
+                                              << "0,015" + QString(9000, u'0');
+    }
+    void longTextsStayInside() {
+        QFETCH(QString, work);
+        QFETCH(QString, roughness);
+        SizingInput texts = kWorkedTrapezoid;
+        texts.roughness = roughness;
+        MemoInput input = memoOf(texts);
+        input.identity.work = work;
+        const QList<MemoPage> pages = memoPages(input);
+        for (qsizetype page = 0; page < pages.size(); ++page)
+            QVERIFY2(firstMisplaced(pages[page]).isEmpty(),
+                     qPrintable(
+                         QString("página %1: %2").arg(page + 1).arg(firstMisplaced(pages[page]))));
+    }
+
+    // The whole of a long obra, its words in order, as a reader shows the PDF.
+    void longWorkIsWhole() {
+        if (!hasPdfTools())
+            QSKIP("pdftotext and pdffonts (poppler-utils) are not installed");
+        MemoInput input = memoOf(kWorkedTrapezoid);
+        input.identity.work = kLongWork;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("memoria.pdf");
+        QVERIFY(writeMemo(path, input).ok());
+        const QStringList words = QString("Obra: " + kLongWork + " Trecho:").split(u' ');
+        QCOMPARE(firstMissing(pdfPages(path), words), QString());
+        QVERIFY(pdfPages(path).value(0).contains("Obra: " + kLongWork + " Trecho:"));
+    }
+
+    // A line break typed in an identification text is a blank on its line.
+    void lineBreaksAreBlanks_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("LF") << "Canal principal\nEstaca 0";
+        QTest::newRow("CR LF") << "Canal principal\r\nEstaca 0";
+        QTest::newRow("tab") << "Canal principal\tEstaca 0";
+        QTest::newRow("line separator") << "Canal principal\u2028Estaca 0";
+    }
+    void lineBreaksAreBlanks() {
+        QFETCH(QString, typed);
+        MemoInput input = memoOf(kWorkedTrapezoid);
+        input.identity = {typed, typed, typed};
+        QStringList lines;
+        for (const MemoBlock& block : memoBlocks(input)) {
+            if (block.kind == BlockKind::Line)
+                lines << block.text;
+        }
+        QCOMPARE(lines.mid(0, 3),
+                 (QStringList{"Obra: Canal principal Estaca 0", "Trecho: Canal principal Estaca 0",
+                              "Responsável técnico: Canal principal Estaca 0"}));
     }
 
     // A run of more than 60 rows shows its first and last 10 in the body and every row in
