@@ -2,6 +2,7 @@
 
 #include "channel_text.h"
 #include "engine/check_text.h"
+#include "engine/echoed_text.h"
 #include "engine/field_characters.h"
 #include "engine/increment.h"
 #include "engine/row_text.h"
@@ -96,7 +97,8 @@ QString cellCountProblem(qint64 lineNumber, qsizetype cells, qsizetype width) {
 Failure shapeProblem(const QString& shapeText) {
     if (shapeText.trimmed().isEmpty())
         return {QStringLiteral("Informe a forma do canal: %1.").arg(shapeNamesText())};
-    return {QStringLiteral("Forma desconhecida: %1. Use %2.").arg(shapeText, shapeNamesText())};
+    return {QStringLiteral("Forma desconhecida: %1. Use %2.")
+                .arg(echoedValue(shapeText), shapeNamesText())};
 }
 
 // The fields of the line as the form of its shape would hold them.

@@ -5,12 +5,14 @@
 #include "engine/freeboard.h"
 #include "engine/hydraulics.h"
 #include "engine/limit_text.h"
+#include "engine/normal_depth.h"
 #include "engine/number_text.h"
 #include "engine/sizing.h"
 #include "engine/trial_section.h"
 #include "field_names.h"
 #include "test_registry.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -373,6 +375,28 @@ private slots:
             verifyAdoptedSection(request, testFieldNames(request.shape));
         QVERIFY(!outcome);
         QCOMPARE(outcome.message(), message);
+    }
+
+    // A discharge just above the pipe's largest: the message shows the two as different
+    // figures, with the decimals it takes, each the true figure rounded.
+    void pipeTooSmallTellsTheFiguresApart() {
+        const ManningInputs manning{0.1, 0.015};
+        const auto largest = largestDischarge(CircleSection{0.9}, manning);
+        QVERIFY(largest);
+        const double design = largest->discharge * (1 + 1e-7);
+        AdoptedRequest request = workedRequest(Shape::Circular);
+        request.discharge = brazilianLocale().toString(design, 'f', 12);
+        const Outcome<AdoptedResult> outcome =
+            verifyAdoptedSection(request, testFieldNames(request.shape));
+        QVERIFY(!outcome);
+        static const QRegularExpression figures("no máximo ([0-9,]+) m³/s .* é ([0-9,]+) m³/s");
+        const QRegularExpressionMatch shown = figures.match(outcome.message());
+        QVERIFY2(shown.hasMatch(), qPrintable(outcome.message()));
+        QVERIFY(shown.captured(1) != shown.captured(2));
+        const qsizetype decimals = shown.captured(1).size() - shown.captured(1).indexOf(u',') - 1;
+        QVERIFY(decimals > 4);
+        QCOMPARE(brazilianLocale().toString(largest->discharge, 'f', int(decimals)),
+                 shown.captured(1));
     }
 
     void csvCells_data() {
