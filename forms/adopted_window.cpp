@@ -7,6 +7,7 @@
 #include "key_filter.h"
 #include "look.h"
 #include "picture_view.h"
+#include "reports/atomic_file.h"
 #include "reports/memo_pdf.h"
 #include "user_dialogs.h"
 #include "window_placement.h"
@@ -409,6 +410,15 @@ void AdoptedWindow::on_cmdmemoria_clicked() {
                                 .arg(QString(outcome_.message()).replace("\n\n", " ")));
         return;
     }
+    // Made before the file is asked for: a memo that cannot be made asks for nothing.
+    setCursor(Qt::WaitCursor);
+    const Outcome<reports::MemoPdf> pdf = reports::memoPdf(*input);
+    setCursor(Qt::ArrowCursor);
+    if (!pdf) {
+        dialogs_.warn(
+            this, QString::fromUtf8("A memória de cálculo não foi feita: %1").arg(pdf.message()));
+        return;
+    }
     const SavePrompt prompt{.proposedPath = proposedMemoPath(),
                             .defaultSuffix = QStringLiteral("pdf"),
                             .filterDescription = QStringLiteral("Documentos PDF"),
@@ -417,9 +427,7 @@ void AdoptedWindow::on_cmdmemoria_clicked() {
     if (!path)
         return;
     lastMemoPath_ = *path;
-    setCursor(Qt::WaitCursor);
-    const Outcome<> written = reports::writeMemo(*path, *input);
-    setCursor(Qt::ArrowCursor);
+    const Outcome<> written = reports::writeFileAtomically(*path, pdf.value().bytes);
     if (!written)
         dialogs_.warn(this, QString::fromUtf8("A memória de cálculo não foi salva em \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(*path), written.message()));
