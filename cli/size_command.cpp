@@ -115,6 +115,11 @@ int runSizeCommand(SizeRequest request, Console& console) {
         writeLine(console.err, typed.message());
         return kFailure;
     }
+    if (const Outcome<> typed = takeTypedBank(request.memo.freeboard, request.memo.bankHeight);
+        !typed) {
+        writeLine(console.err, typed.message());
+        return kFailure;
+    }
     TrialTable trials;
     try {
         trials = size(request);

@@ -54,6 +54,12 @@ Outcome<> takeTypedFreeboard(QString& rule, const QString& name) {
 
 } // namespace
 
+Outcome<> takeTypedBank(QString& freeboard, QString& bankHeight) {
+    if (Outcome<> typed = takeTyped(bankHeight, QStringLiteral("--altura")); !typed)
+        return typed;
+    return takeTypedFreeboard(freeboard, QStringLiteral("--borda-livre"));
+}
+
 Outcome<> takeTypedFields(SizingInput& input) {
     const ShapeDescription& description = describe(input.shape);
     for (const FieldDescription& described : description.fields)

@@ -14,6 +14,10 @@ Outcome<> takeTypedFields(SizingInput& input);
 // The same for the options of `dimensionar`, each named by its option in the messages.
 Outcome<> takeTypedOptions(SizingInput& input);
 
+// The bank of the memo of `dimensionar`: --altura and the number of --borda-livre, as a field
+// takes them.
+Outcome<> takeTypedBank(QString& freeboard, QString& bankHeight);
+
 // The same for the numbers of `verificar`, named by their options; the freeboard rule keeps
 // "usbr" and its "%", its number taken as any other.
 Outcome<> takeTypedRequest(AdoptedRequest& request);

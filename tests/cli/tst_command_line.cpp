@@ -274,6 +274,9 @@ private slots:
         QTest::newRow("a long unknown shape, quoted short")
             << withShape(QString(1000, u'x')) << 2
             << "vazolar: forma desconhecida: \"" + QString(60, u'x') + "…\"; use";
+        QTest::newRow("the memo's freeboard, with a dot")
+            << kTrapezoid + QStringList{"--memoria", "m.pdf", "--borda-livre", "0.300"} << 1
+            << "O valor de --borda-livre (\"0.300\") tem \".\"; use a vírgula decimal: 0,300.\n";
         QTest::newRow("bank rule and bank height")
             << kTrapezoid +
                    QStringList{"--memoria", "m.pdf", "--borda-livre", "usbr", "--altura", "2"}

@@ -27,6 +27,8 @@
 // A run of very long rows is cut short (see kLongRow): its rows are checked up to the cut,
 // the checks on how it ends are skipped.
 
+#include "engine/adopted_request.h"
+#include "engine/adopted_text.h"
 #include "engine/increment.h"
 #include "engine/number_text.h"
 #include "engine/sections.h"
@@ -414,6 +416,34 @@ void checkCircle(const Run& r, const Conversion& slope, const Conversion& roughn
 
 } // namespace
 
+// The same texts as an adopted section: the dimension from the start field, the depth, the
+// freeboard and the limits from the texts after the fields. Whatever it makes of them, every
+// figure it shows is a number: a result too large to hold is a failure, never "inf".
+void checkAdoptedSection(const Decoded& in) {
+    AdoptedRequest request;
+    request.shape = in.shape;
+    request.slope = in.texts.value(0);
+    request.angle = in.texts.value(1);
+    request.roughness = in.texts.value(2);
+    request.discharge = in.texts.value(3);
+    request.bottomWidth = request.width = request.diameter = in.texts.value(4);
+    request.depth = in.texts.value(5);
+    if (!request.depth.isEmpty())
+        request.discharge.clear();
+    request.freeboard = in.texts.value(6);
+    request.bankHeight = in.texts.value(7);
+    request.maxVelocity = in.texts.value(8);
+    request.maxDepthRatio = in.texts.value(9);
+    const Outcome<AdoptedResult> result =
+        verifyAdoptedSection(request, [](AdoptedField) { return QStringLiteral("campo"); });
+    if (!result)
+        return;
+    for (const ResultRow& row : adoptedResultRows(result.value()))
+        CHECK(!row.value.contains(QLatin1String("inf")) &&
+                  !row.value.contains(QLatin1String("nan")),
+              row.label + ": " + row.value);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Raw doubles straight from the bytes: every bit pattern, NaN and infinities included.
     // The same bits as a count of half ten-thousandths land right on the roundings that the
@@ -434,6 +464,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const Decoded in = decode(data, size);
     const SizingInput input = sizingInputOf(in);
+    checkAdoptedSection(in);
 
     const Conversion slope = convert(input.slope, Field::Slope);
     const Conversion angle = convert(input.angle, Field::Angle);
