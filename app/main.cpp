@@ -1,11 +1,11 @@
 #include "application_setup.h"
 #include "cli/command_line.h"
-#include "cli/descriptor_output.h"
 #include "cli/memo_painter.h"
+#include "io/descriptor_output.h"
+#include "io/native_path.h"
+#include "io/temporary_file_cleanup.h"
 #include "program.h"
 #include "qt_portuguese.h"
-#include "reports/native_path.h"
-#include "reports/temporary_file_cleanup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -42,11 +42,11 @@ int runCommandLine(int argc, char** argv, const vazolar::cli::CommandLine& comma
     QCoreApplication& app = *core;
     // A reader that stops reading is seen as EPIPE on the write, not as a signal.
     std::signal(SIGPIPE, SIG_IGN);
-    vazolar::reports::removeTemporaryFileOnSignals();
+    vazolar::io::removeTemporaryFileOnSignals();
     vazolar::cli::installMemoWriter(vazolar::cli::paintMemoFile);
-    vazolar::cli::DescriptorOutput::endQuietlyOnBrokenPipe(vazolar::cli::kFileError);
+    vazolar::io::DescriptorOutput::endQuietlyOnBrokenPipe(vazolar::cli::kFileError);
     vazolar::installQtPortuguese(app);
-    vazolar::cli::DescriptorOutput out(STDOUT_FILENO);
+    vazolar::io::DescriptorOutput out(STDOUT_FILENO);
     QFile err;
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
     vazolar::cli::Console console{out, err};
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     // File names as the file system spells them, bytes that are not UTF-8 included.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << vazolar::reports::pathFromNative(argv[i]);
+        arguments << vazolar::io::pathFromNative(argv[i]);
     if (vazolar::cli::wantsCommandLine(arguments))
         return runCommandLine(argc, argv, vazolar::cli::CommandLine(arguments));
     QApplication app(argc, argv);

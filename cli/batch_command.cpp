@@ -4,7 +4,7 @@
 #include "cell_text.h"
 #include "csv_reader.h"
 #include "csv_text.h"
-#include "input_file.h"
+#include "io/input_file.h"
 #include "text_output.h"
 
 #include <QFile>
@@ -29,7 +29,7 @@ QString separatorName(char separator) {
 class BatchRun {
 public:
     BatchRun(const QString& inputPath, Console& console)
-        : place_(inputPlace(inputPath)), console_(console) {}
+        : place_(io::inputPlace(inputPath)), console_(console) {}
 
     int run(QIODevice& input, const QString& outputPath);
 
@@ -161,9 +161,9 @@ int BatchRun::run(QIODevice& input, const QString& outputPath) {
 int runBatchCommand(const QString& inputPath, const QString& outputPath, Console& console) {
     BatchRun batch(inputPath, console);
     QFile input;
-    if (const Outcome<> opened = openInput(input, inputPath); !opened) {
+    if (const Outcome<> opened = io::openInput(input, inputPath); !opened) {
         writeLine(console.err, QString::fromUtf8("Não foi possível ler \"%1\": %2")
-                                   .arg(inputPlace(inputPath), opened.message()));
+                                   .arg(io::inputPlace(inputPath), opened.message()));
         return kFileError;
     }
     return batch.run(input, outputPath);

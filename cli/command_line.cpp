@@ -7,8 +7,8 @@
 #include "engine/number_text.h"
 #include "engine/shape_description.h"
 #include "exit_statuses.h"
+#include "io/file_identity.h"
 #include "option_table.h"
-#include "reports/file_identity.h"
 #include "window_options.h"
 
 #include <QCommandLineParser>
@@ -204,15 +204,13 @@ Outcome<MemoRequest> memoRequest(const QCommandLineParser& parser,
 }
 
 // The file an output goes to: the path's, or standard output's.
-std::optional<reports::FileIdentity> outputIdentity(const QString& path) {
-    return path.isEmpty() ? reports::descriptorIdentity(STDOUT_FILENO)
-                          : reports::fileIdentity(path);
+std::optional<io::FileIdentity> outputIdentity(const QString& path) {
+    return path.isEmpty() ? io::descriptorIdentity(STDOUT_FILENO) : io::fileIdentity(path);
 }
 
 // Two outputs of one command on one file would leave only the later one.
 Outcome<> distinctOutputs(const QString& memoPath, const QString& outputPath) {
-    if (memoPath.isEmpty() ||
-        !reports::sameFile(reports::fileIdentity(memoPath), outputIdentity(outputPath)))
+    if (memoPath.isEmpty() || !io::sameFile(io::fileIdentity(memoPath), outputIdentity(outputPath)))
         return {};
     return usageError(
         QString::fromUtf8("--memoria e --saida são o mesmo arquivo (%1): cada "
@@ -384,9 +382,9 @@ Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
     return request;
 }
 
-std::optional<reports::FileIdentity> inputIdentity(const QString& path) {
-    return path == QLatin1String("-") ? reports::descriptorIdentity(STDIN_FILENO)
-                                      : reports::fileIdentity(path);
+std::optional<io::FileIdentity> inputIdentity(const QString& path) {
+    return path == QLatin1String("-") ? io::descriptorIdentity(STDIN_FILENO)
+                                      : io::fileIdentity(path);
 }
 
 Outcome<BatchRequest> batchRequest(const QCommandLineParser& parser,
@@ -404,7 +402,7 @@ Outcome<BatchRequest> batchRequest(const QCommandLineParser& parser,
         return Failure{output.message()};
     const QString input = positional[1];
     // A summary written over its own input would take the channels' names with it.
-    if (reports::sameFile(inputIdentity(input), outputIdentity(output.value())))
+    if (io::sameFile(inputIdentity(input), outputIdentity(output.value())))
         return usageError(QString::fromUtf8("a saída do lote é o próprio arquivo de ENTRADA "
                                             "(%1): grave o resumo em outro arquivo.")
                               .arg(quoted(input)));

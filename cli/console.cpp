@@ -1,11 +1,11 @@
 #include "console.h"
 
-#include "reports/native_path.h"
+#include "io/native_path.h"
 
 namespace vazolar::cli {
 
 void writeLine(QIODevice& device, const QString& text) {
-    device.write(reports::readablePath(text).toUtf8());
+    device.write(io::readablePath(text).toUtf8());
     device.write("\n", 1);
 }
 

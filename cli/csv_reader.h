@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/outcome.h"
-#include "input_bytes.h"
+#include "io/input_bytes.h"
 
 #include <QByteArray>
 #include <QList>
@@ -66,7 +66,7 @@ private:
     QString unclosedToTheEnd() const;
     CsvRecord finished();
 
-    InputBytes input_;
+    io::InputBytes input_;
     CsvLimits limits_;
     QByteArray buffer_;
     qsizetype at_ = 0;

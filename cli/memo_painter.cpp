@@ -1,6 +1,6 @@
 #include "memo_painter.h"
 
-#include "output_file.h"
+#include "io/output_file.h"
 #include "reports/memo_pdf.h"
 
 #include <QDir>
@@ -31,7 +31,7 @@ int paintMemoFile(const QString& path, const reports::MemoInput& memo, Console& 
                   QString::fromUtf8("A memória de cálculo não foi feita: %1").arg(pdf.message()));
         return kFileError;
     }
-    const Outcome<> written = writeOutputFile(path, pdf.value().bytes);
+    const Outcome<> written = io::writeOutputFile(path, pdf.value().bytes);
     if (!written) {
         writeLine(console.err, QString::fromUtf8("A memória de cálculo não foi salva em \"%1\": %2")
                                    .arg(QDir::toNativeSeparators(path), written.message()));

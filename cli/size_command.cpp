@@ -9,8 +9,8 @@
 #include "engine/shape_description.h"
 #include "engine/sizing_messages.h"
 #include "engine/trial_table.h"
+#include "io/output_file.h"
 #include "option_names.h"
-#include "output_file.h"
 #include "reports/report_encoding.h"
 #include "reports/report_file.h"
 #include "reports/saved_report.h"
@@ -60,7 +60,7 @@ QStringList trialTableLines(const TrialTable& trials) {
 }
 
 int writeReportFile(const QString& path, const QStringList& lines, Console& console) {
-    const Outcome<> saved = writeOutputFile(path, reports::encodeReport(lines));
+    const Outcome<> saved = io::writeOutputFile(path, reports::encodeReport(lines));
     if (saved)
         return kSuccess;
     writeLine(console.err, reports::notSavedMessage(path, saved.message()));

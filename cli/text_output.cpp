@@ -19,7 +19,7 @@ TextOutput::TextOutput(const QString& path, QIODevice& standardOutput)
 Outcome<> TextOutput::open() {
     if (path_.isEmpty())
         return {};
-    file_ = std::make_unique<OutputFile>(path_);
+    file_ = std::make_unique<io::OutputFile>(path_);
     if (const Outcome<> opened = file_->open(); !opened) {
         reason_ = opened.message();
         return failure();

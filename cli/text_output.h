@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/outcome.h"
-#include "output_file.h"
+#include "io/output_file.h"
 
 #include <QByteArray>
 #include <QString>
@@ -35,7 +35,7 @@ private:
 
     QString path_;
     QIODevice& standardOutput_;
-    std::unique_ptr<OutputFile> file_;
+    std::unique_ptr<io::OutputFile> file_;
     QByteArray buffer_;
     QString reason_; // why the output failed; empty while it has not
 };

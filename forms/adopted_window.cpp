@@ -4,10 +4,10 @@
 #include "drawings/plot_painter.h"
 #include "drawings/section_painter.h"
 #include "engine/shape_description.h"
+#include "io/atomic_file.h"
 #include "key_filter.h"
 #include "look.h"
 #include "picture_view.h"
-#include "reports/atomic_file.h"
 #include "reports/memo_pdf.h"
 #include "user_dialogs.h"
 #include "window_placement.h"
@@ -427,7 +427,7 @@ void AdoptedWindow::on_cmdmemoria_clicked() {
     if (!path)
         return;
     lastMemoPath_ = *path;
-    const Outcome<> written = reports::writeFileAtomically(*path, pdf.value().bytes);
+    const Outcome<> written = io::writeFileAtomically(*path, pdf.value().bytes);
     if (!written)
         dialogs_.warn(this, QString::fromUtf8("A memória de cálculo não foi salva em \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(*path), written.message()));

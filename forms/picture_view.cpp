@@ -1,6 +1,6 @@
 #include "picture_view.h"
 
-#include "reports/atomic_file.h"
+#include "io/atomic_file.h"
 #include "user_dialogs.h"
 
 #include <QClipboard>
@@ -59,8 +59,8 @@ void PictureView::saveImage() {
         return;
     lastPath_ = *path;
     const Outcome<QByteArray> bytes = drawings::pictureFile(*path, paint_, size(), title_);
-    const Outcome<> saved = bytes ? reports::writeFileAtomically(*path, bytes.value())
-                                  : Outcome<>(Failure{bytes.message()});
+    const Outcome<> saved =
+        bytes ? io::writeFileAtomically(*path, bytes.value()) : Outcome<>(Failure{bytes.message()});
     if (!saved)
         dialogs_.warn(this, QString::fromUtf8("A imagem não foi salva em \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(*path), saved.message()));

@@ -1,10 +1,10 @@
 #include "memo_pdf.h"
 
-#include "atomic_file.h"
 #include "drawings/adopted_pictures.h"
 #include "drawings/plot_painter.h"
 #include "drawings/section_painter.h"
 #include "glyph_line_painter.h"
+#include "io/atomic_file.h"
 #include "memo_fonts.h"
 #include "memo_layout.h"
 
@@ -137,7 +137,7 @@ Outcome<> writeMemo(const QString& path, const MemoInput& input) {
     const Outcome<MemoPdf> pdf = memoPdf(input);
     if (!pdf)
         return Failure{pdf.message()};
-    return writeFileAtomically(path, pdf.value().bytes);
+    return io::writeFileAtomically(path, pdf.value().bytes);
 }
 
 } // namespace vazolar::reports

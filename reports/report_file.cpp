@@ -1,6 +1,6 @@
 #include "report_file.h"
 
-#include "atomic_file.h"
+#include "io/atomic_file.h"
 #include "report_encoding.h"
 
 #include <QDir>
@@ -8,7 +8,7 @@
 namespace vazolar::reports {
 
 Outcome<> writeReportFile(const QString& path, const QStringList& lines) {
-    return writeFileAtomically(path, encodeReport(lines));
+    return io::writeFileAtomically(path, encodeReport(lines));
 }
 
 QString notSavedMessage(const QString& path, const QString& reason) {

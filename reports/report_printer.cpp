@@ -1,7 +1,7 @@
 #include "report_printer.h"
 
-#include "atomic_file.h"
 #include "glyph_line_painter.h"
+#include "io/atomic_file.h"
 #include "page_units.h"
 #include "typeface.h"
 
@@ -92,7 +92,7 @@ Outcome<> printToPdfFile(const QPrinter& printer, const PrintedReport& report) {
         if (Outcome<> painted = paintReport(pdf, report); !painted)
             return painted;
     }
-    const Outcome<> written = writeFileAtomically(printer.outputFileName(), document.data());
+    const Outcome<> written = io::writeFileAtomically(printer.outputFileName(), document.data());
     if (!written)
         return Failure{QStringLiteral("Não foi possível gravar \"%1\": %2")
                            .arg(printer.outputFileName(), written.message())};

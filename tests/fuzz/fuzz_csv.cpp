@@ -23,7 +23,7 @@
 #include "cli/batch_line.h"
 #include "cli/cell_text.h"
 #include "cli/csv_reader.h"
-#include "cli/input_bytes.h"
+#include "io/input_bytes.h"
 
 #include <QBuffer>
 #include <QRegularExpression>
