@@ -114,11 +114,11 @@ SizingInput sizingInput(Shape shape, const QStringList& cells, const BatchColumn
 Outcome<QStringList> sizeLine(Shape shape, const QStringList& cells, const BatchColumns& columns) {
     SizingInput input = sizingInput(shape, cells, columns);
     if (const Outcome<> typed = takeTypedFields(input); !typed)
-        return Failure{typed.message()};
+        return typed.failure();
     const Outcome<QString> incrementText =
         typedFieldText("incremento", columns.cell(cells, "incremento"));
     if (isTrialShape(shape) && !incrementText)
-        return Failure{incrementText.message()};
+        return incrementText.failure();
     const QString step = incrementText ? incrementText.value() : QString();
     const std::optional<int> scroll = scrollValueForIncrement(step);
     if (isTrialShape(shape) && !scroll)

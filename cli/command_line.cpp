@@ -228,15 +228,15 @@ struct Outputs {
 Outcome<Outputs> outputsOf(const QCommandLineParser& parser, const QStringList& memoDependents) {
     const Outcome<QString> path = outputPath(parser);
     if (!path)
-        return Failure{path.message()};
+        return path.failure();
     const Outcome<SizeFormat> format = sizeFormat(parser);
     if (!format)
-        return Failure{format.message()};
+        return format.failure();
     const Outcome<MemoRequest> memo = memoRequest(parser, memoDependents);
     if (!memo)
-        return Failure{memo.message()};
+        return memo.failure();
     if (const Outcome<> distinct = distinctOutputs(memo.value().path, path.value()); !distinct)
-        return Failure{distinct.message()};
+        return distinct.failure();
     return Outputs{path.value(), format.value(), memo.value()};
 }
 
@@ -245,7 +245,7 @@ const QStringList kMemoOptions{"memoria", "obra", "trecho", "responsavel"};
 Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QStringList& positional) {
     const Outcome<Shape> shape = shapeArgument(positional);
     if (!shape)
-        return Failure{shape.message()};
+        return shape.failure();
     const QStringList options = optionsOf(shape.value());
     QStringList memoOptions{"obra", "trecho", "responsavel"};
     if (shape.value() != Shape::Circular)
@@ -255,23 +255,23 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
         allowOnly(parser, options + memoOptions + QStringList{"saida", "formato", "memoria"},
                   kSizeCommand, shapeWhere(shape.value()));
     if (!allowed)
-        return Failure{allowed.message()};
+        return allowed.failure();
     if (const Outcome<> bank = oneBankRule(parser); !bank)
-        return Failure{bank.message()};
+        return bank.failure();
     const Outcome<SizingInput> input = fieldTexts(parser, shape.value());
     if (!input)
-        return Failure{input.message()};
+        return input.failure();
     SizeRequest request;
     request.input = input.value();
     if (options.contains("incremento")) {
         const Outcome<int> scroll = incrementScroll(parser);
         if (!scroll)
-            return Failure{scroll.message()};
+            return scroll.failure();
         request.input.scrollValue = scroll.value();
     }
     const Outcome<Outputs> outputs = outputsOf(parser, memoOptions);
     if (!outputs)
-        return Failure{outputs.message()};
+        return outputs.failure();
     request.outputPath = outputs.value().path;
     request.format = outputs.value().format;
     request.memo = outputs.value().memo;
@@ -364,14 +364,14 @@ Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
                                      const QStringList& positional) {
     const Outcome<Shape> shape = shapeArgument(positional);
     if (!shape)
-        return Failure{shape.message()};
+        return shape.failure();
     if (const Outcome<> usage = verifyUsage(parser, shape.value()); !usage)
-        return Failure{usage.message()};
+        return usage.failure();
     VerifyRequest request;
     request.section = adoptedSection(parser, shape.value());
     const Outcome<Outputs> outputs = outputsOf(parser, {"obra", "trecho", "responsavel"});
     if (!outputs)
-        return Failure{outputs.message()};
+        return outputs.failure();
     request.outputPath = outputs.value().path;
     request.format =
         outputs.value().format == SizeFormat::Csv ? VerifyFormat::Csv : VerifyFormat::Report;
@@ -396,10 +396,10 @@ Outcome<BatchRequest> batchRequest(const QCommandLineParser& parser,
     if (const Outcome<> allowed =
             allowOnly(parser, {"saida"}, kBatchCommand, QStringLiteral("para o lote"));
         !allowed)
-        return Failure{allowed.message()};
+        return allowed.failure();
     const Outcome<QString> output = outputPath(parser);
     if (!output)
-        return Failure{output.message()};
+        return output.failure();
     const QString input = positional[1];
     // A summary written over its own input would take the channels' names with it.
     if (io::sameFile(inputIdentity(input), outputIdentity(output.value())))
@@ -411,7 +411,7 @@ Outcome<BatchRequest> batchRequest(const QCommandLineParser& parser,
 
 template <typename T> Outcome<CommandLine::Request> asRequest(const Outcome<T>& request) {
     if (!request)
-        return Failure{request.message()};
+        return request.failure();
     return CommandLine::Request{request.value()};
 }
 
@@ -426,7 +426,7 @@ Outcome<CommandLine::Request> readRequest(const QStringList& arguments) {
     if (parser.isSet("version"))
         return CommandLine::Request{VersionRequest{}};
     if (const Outcome<> once = givenOnce(parser); !once)
-        return Failure{once.message()};
+        return once.failure();
     const QStringList positional = parser.positionalArguments();
     const QString command = positional.value(0);
     if (command == QLatin1String("dimensionar"))

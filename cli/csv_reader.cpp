@@ -35,7 +35,7 @@ Outcome<bool> CsvReader::fill() {
         return false;
     const Outcome<QByteArray> block = input_.next();
     if (!block)
-        return Failure{block.message()};
+        return block.failure();
     if (block.value().isEmpty()) {
         ended_ = true;
         return false;
@@ -54,7 +54,7 @@ Outcome<char> CsvReader::findSeparator() {
         if (i >= buffer_.size() - at_) {
             const Outcome<bool> more = fill();
             if (!more)
-                return Failure{more.message()};
+                return more.failure();
             if (!more.value())
                 break;
         }
@@ -215,7 +215,7 @@ Outcome<std::optional<CsvRecord>> CsvReader::next() {
         }
         const Outcome<bool> more = fill();
         if (!more)
-            return Failure{more.message()};
+            return more.failure();
         if (more.value())
             continue;
         if (!recordStarted_)

@@ -15,7 +15,7 @@ namespace {
 Outcome<> takeTyped(QString& text, const QString& name) {
     const Outcome<QString> typed = typedFieldText(name, text);
     if (!typed)
-        return Failure{typed.message()};
+        return typed.failure();
     text = typed.value();
     return {};
 }

@@ -29,7 +29,7 @@ Outcome<> writeLines(const QString& path, const QStringList& lines, Console& con
 // The section's numbers as the window's fields would take them, then its verification.
 Outcome<AdoptedResult> verify(AdoptedRequest& section) {
     if (const Outcome<> typed = takeTypedRequest(section); !typed)
-        return Failure{typed.message()};
+        return typed.failure();
     return verifyAdoptedSection(section, verifyOptionNames(section.shape));
 }
 

@@ -178,7 +178,7 @@ Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedRequest& request,
                                             const FieldNamer& names) {
     const Outcome<AdoptedInputs> inputs = convertAdoptedRequest(request, names);
     if (!inputs)
-        return Failure{inputs.message()};
+        return inputs.failure();
     return verifyAdoptedSection(inputs.value());
 }
 

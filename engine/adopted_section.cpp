@@ -100,7 +100,7 @@ bool holdsOnlyFinite(const AdoptedResult& r) {
 Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedInputs& inputs) {
     const auto working = workingFlow(inputs);
     if (!working)
-        return Failure{working.message()};
+        return working.failure();
     AdoptedResult result;
     result.inputs = inputs;
     result.depth = working.value().depth;
@@ -114,7 +114,7 @@ Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedInputs& inputs) {
     } else {
         const auto bank = bankOf(inputs, result.depth, result.discharge);
         if (!bank)
-            return Failure{bank.message()};
+            return bank.failure();
         result.bank = bank.value();
     }
     if (!holdsOnlyFinite(result))

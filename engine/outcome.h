@@ -28,6 +28,8 @@ public:
     const T& value() const { return std::get<T>(state_); }
     T& value() { return std::get<T>(state_); }
     const QString& message() const { return std::get<Failure>(state_).message; }
+    // The failure, to pass on as an Outcome of another type: `return read.failure();`.
+    const Failure& failure() const { return std::get<Failure>(state_); }
 
 private:
     std::variant<T, Failure> state_;

@@ -315,7 +315,7 @@ Outcome<MemoInput> sizingMemo(const SizingInput& texts, const TrialTable& trials
     adopted.bankHeight = bankHeight;
     const Outcome<AdoptedResult> result = verifyAdoptedSection(adopted, names);
     if (!result)
-        return Failure{result.message()};
+        return result.failure();
     return MemoInput{identity, date, version, memoSizing(texts, trials), adopted, result.value()};
 }
 

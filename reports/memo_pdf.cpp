@@ -119,7 +119,7 @@ QList<MemoPage> memoPages(const MemoInput& input) {
 
 Outcome<MemoPdf> memoPdf(const MemoInput& input) {
     if (const Outcome<> fonts = checkMemoFonts(); !fonts)
-        return Failure{fonts.message()};
+        return fonts.failure();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QList<char32_t> undrawable;
@@ -136,7 +136,7 @@ Outcome<MemoPdf> memoPdf(const MemoInput& input) {
 Outcome<> writeMemo(const QString& path, const MemoInput& input) {
     const Outcome<MemoPdf> pdf = memoPdf(input);
     if (!pdf)
-        return Failure{pdf.message()};
+        return pdf.failure();
     return io::writeFileAtomically(path, pdf.value().bytes);
 }
 
