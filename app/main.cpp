@@ -43,13 +43,12 @@ int runCommandLine(int argc, char** argv, const vazolar::cli::CommandLine& comma
     // A reader that stops reading is seen as EPIPE on the write, not as a signal.
     std::signal(SIGPIPE, SIG_IGN);
     vazolar::io::removeTemporaryFileOnSignals();
-    vazolar::cli::installMemoWriter(vazolar::cli::paintMemoFile);
     vazolar::io::DescriptorOutput::endQuietlyOnBrokenPipe(vazolar::cli::kFileError);
     vazolar::installQtPortuguese(app);
     vazolar::io::DescriptorOutput out(STDOUT_FILENO);
     QFile err;
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    vazolar::cli::Console console{out, err};
+    vazolar::cli::Console console{out, err, vazolar::cli::paintMemoFile};
     const int status = commandLine.run(console);
     // Every byte must have reached standard output for the command to have succeeded.
     if (status == vazolar::cli::kSuccess && out.failed()) {

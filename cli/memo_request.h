@@ -16,13 +16,8 @@ struct MemoRequest {
     QString bankHeight; // `--altura`
 };
 
-// What paints and writes the memo. Painting needs Qt Gui, which the rest of the command line
-// does without: the program installs the painter (memo_painter.h) before it runs a command.
-using MemoWriter = int (*)(const QString& path, const reports::MemoInput& memo, Console& console);
-void installMemoWriter(MemoWriter writer);
-
-// Writes the memo to path. Returns the exit status: kFileError, with the reason on standard
-// error, when it cannot be written (or no painter is installed).
+// Writes the memo to path with the console's memo writer. Returns the exit status: kFileError,
+// with the reason on standard error, when it cannot be written (or there is no painter).
 int writeMemoFile(const QString& path, const reports::MemoInput& memo, Console& console);
 
 } // namespace vazolar::cli
