@@ -1,3 +1,4 @@
+#include "ci_skip.h"
 #include "examples.h"
 #include "pdf_text.h"
 #include "small_disk.h"
@@ -129,7 +130,7 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(QString, memoOption);
         if (!hasPdfTools())
-            QSKIP("pdftotext and pdffonts (poppler-utils) are not installed");
+            VAZOLAR_SKIP_WITHOUT("pdftotext and pdffonts (poppler-utils) are not installed");
         QTemporaryDir dir;
         const QString memo = dir.filePath("memoria.pdf");
         QProcess* process = startVazolar(arguments + QStringList{memoOption, memo}, this);
@@ -159,7 +160,7 @@ private slots:
         QFETCH(QStringList, arguments);
         const SmallDisk disk;
         if (!disk.mounted())
-            QSKIP(qPrintable(disk.whyNot()));
+            VAZOLAR_SKIP_WITHOUT(qPrintable(disk.whyNot()));
         QVERIFY(disk.place("memoria.pdf", "anterior"));
         QVERIFY(disk.fill(4096));
         QTemporaryDir dir;
@@ -214,7 +215,7 @@ private slots:
         QFETCH(QString, message);
         const SmallDisk disk;
         if (!disk.mounted())
-            QSKIP(qPrintable(disk.whyNot()));
+            VAZOLAR_SKIP_WITHOUT(qPrintable(disk.whyNot()));
         const QString output = disk.filePath("r.txt");
         // A whole page: what standard output appends cannot slip into its slack.
         const QByteArray earlier(4096, 'x');

@@ -1,3 +1,4 @@
+#include "ci_skip.h"
 #include "forms/adopted_window.h"
 #include "forms/picture_view.h"
 #include "pdf_text.h"
@@ -161,7 +162,7 @@ private slots:
     // name the save dialog proposes in the folder of the last report.
     void writesTheMemo() {
         if (!hasPdfTools())
-            QSKIP("pdftotext and pdffonts (poppler-utils) are not installed");
+            VAZOLAR_SKIP_WITHOUT("pdftotext and pdffonts (poppler-utils) are not installed");
         SizedExample sized("trapezoidal-worked");
         QTemporaryDir dir;
         sized.open.dialogs.saveAnswers.push_back(dir.filePath("r.TXT"));

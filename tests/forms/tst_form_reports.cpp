@@ -1,3 +1,4 @@
+#include "ci_skip.h"
 #include "examples.h"
 #include "fake_dialogs.h"
 #include "form_driver.h"
@@ -159,7 +160,7 @@ private slots:
         QFETCH(QString, message);
         const SmallDisk disk;
         if (!disk.mounted())
-            QSKIP(qPrintable(disk.whyNot()));
+            VAZOLAR_SKIP_WITHOUT(qPrintable(disk.whyNot()));
         const QByteArray earlier = "relatório anterior\r\n";
         QVERIFY(disk.place(file, earlier));
         QVERIFY(disk.fill());
@@ -178,7 +179,7 @@ private slots:
         QFETCH(QString, name);
         const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
         if (pdftotext.isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
+            VAZOLAR_SKIP_WITHOUT("pdftotext (poppler-utils) is not installed");
         const ExampleCase example = loadExample(name);
         SizedForm sized(example);
         QTemporaryDir dir;

@@ -1,3 +1,4 @@
+#include "ci_skip.h"
 #include "engine/adopted_request.h"
 #include "engine/sizing.h"
 #include "engine/trial_table.h"
@@ -100,7 +101,7 @@ private slots:
     // fonts embedded.
     void workedTrapezoid() {
         if (!hasPdfTools())
-            QSKIP("pdftotext and pdffonts (poppler-utils) are not installed");
+            VAZOLAR_SKIP_WITHOUT("pdftotext and pdffonts (poppler-utils) are not installed");
         QTemporaryDir dir;
         const QString path = dir.filePath("memoria.pdf");
         QVERIFY(writeMemo(path, memoOf(kWorkedTrapezoid)).ok());
@@ -187,7 +188,7 @@ private slots:
     // The whole of a long obra, its words in order, as a reader shows the PDF.
     void longWorkIsWhole() {
         if (!hasPdfTools())
-            QSKIP("pdftotext and pdffonts (poppler-utils) are not installed");
+            VAZOLAR_SKIP_WITHOUT("pdftotext and pdffonts (poppler-utils) are not installed");
         MemoInput input = memoOf(kWorkedTrapezoid);
         input.identity.work = kLongWork;
         QTemporaryDir dir;

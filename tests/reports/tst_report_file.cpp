@@ -1,3 +1,4 @@
+#include "ci_skip.h"
 #include "fuse_folder.h"
 #include "reports/report_file.h"
 #include "small_disk.h"
@@ -106,12 +107,12 @@ private slots:
         QFETCH(bool, throughFuse);
         const testing::SmallDisk disk;
         if (!disk.mounted())
-            QSKIP(qPrintable(disk.whyNot()));
+            VAZOLAR_SKIP_WITHOUT(qPrintable(disk.whyNot()));
         QVERIFY(disk.place("report.TXT", oldContent_));
         QVERIFY(disk.fill(freeBytes));
         std::optional<testing::FuseFolder> fuse;
         if (throughFuse && !fuse.emplace(disk.path()).mounted())
-            QSKIP(qPrintable(fuse->whyNot()));
+            VAZOLAR_SKIP_WITHOUT(qPrintable(fuse->whyNot()));
         const QString target = fuse ? fuse->filePath("report.TXT") : disk.filePath("report.TXT");
         const Outcome<> saved = writeReportFile(target, QStringList(lineCount, QString(90, u'0')));
         QVERIFY(!saved);
@@ -171,7 +172,7 @@ private slots:
         QFETCH(int, length);
         const testing::SmallDisk disk(256);
         if (!disk.mounted())
-            QSKIP(qPrintable(disk.whyNot()));
+            VAZOLAR_SKIP_WITHOUT(qPrintable(disk.whyNot()));
         const QString name = length % 2 ? QString(length - 4, u'a') + ".TXT"
                                         : QString((length - 4) / 2, u'ç') + ".TXT";
         QVERIFY(writeReportFile(disk.filePath(name), {"new"}).ok());

@@ -1,3 +1,4 @@
+#include "ci_skip.h"
 #include "report_helpers.h"
 #include "reports/report_printer.h"
 #include "small_disk.h"
@@ -47,7 +48,8 @@ class ReportPrinterTest : public QObject {
 
     void requirePdfTools() {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not on PATH: the printed text cannot be read back");
+            VAZOLAR_SKIP_WITHOUT(
+                "pdftotext (poppler-utils) is not on PATH: the printed text cannot be read back");
     }
 
     void preparePdfPrinter(QPrinter& printer, const QString& file) {
@@ -110,7 +112,7 @@ private slots:
     void fullDiskKeepsTheOldPdf() {
         const testing::SmallDisk disk;
         if (!disk.mounted())
-            QSKIP(qPrintable(disk.whyNot()));
+            VAZOLAR_SKIP_WITHOUT(qPrintable(disk.whyNot()));
         const QByteArray earlier = "%PDF-1.4 earlier report";
         QVERIFY(disk.place("report.pdf", earlier));
         QVERIFY(disk.fill(4096));
