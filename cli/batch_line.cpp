@@ -166,6 +166,10 @@ QString BatchColumns::cell(const QStringList& cells, const QString& name) const 
     return at >= 0 && at < cells.size() ? cells[at] : QString();
 }
 
+QStringList inputColumnNames() {
+    return kInputColumns;
+}
+
 QStringList summaryColumnNames() {
     return QStringList{"linha"} + kInputColumns + QStringList{"tentativas"} + resultColumnNames() +
            hydraulics::checkColumnNames() + QStringList{"erro"};

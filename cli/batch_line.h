@@ -36,6 +36,10 @@ private:
 
 QStringList summaryColumnNames();
 
+// The columns a channel's line is read from, in the order of the summary:
+// forma;i;angulo;n;q;inicial;incremento.
+QStringList inputColumnNames();
+
 struct SummaryLine {
     QStringList cells;
     Outcome<> sized; // the form's message where the channel could not be sized

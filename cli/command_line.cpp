@@ -1,6 +1,8 @@
 #include "command_line.h"
 
+#include "batch_line.h"
 #include "channel_text.h"
+#include "command_table.h"
 #include "engine/adopted_request.h"
 #include "engine/echoed_text.h"
 #include "engine/field_characters.h"
@@ -19,28 +21,18 @@ namespace vazolar::cli {
 
 namespace {
 
-const QString kUsage = QString::fromUtf8(
-    "Uso:\n"
-    "  vazolar                                abre as janelas\n"
-    "  vazolar dimensionar FORMA [opções]     dimensiona um canal\n"
-    "  vazolar verificar FORMA [opções]       verifica a seção adotada\n"
-    "  vazolar lote ENTRADA.csv [--saida RESUMO.csv]\n"
-    "                                         dimensiona os canais de um arquivo CSV\n"
-    "  vazolar --help | --version");
-
 // What --help writes after the usage: each command's options, from the table that defines
 // them, and the exit statuses.
 QString optionsHelp() {
-    return QString::fromUtf8(
-               "\n\nFORMA: trapezoidal, retangular, triangular ou circular.\n\n"
-               "Opções de dimensionar (os valores como se digitam no formulário, com a vírgula "
-               "decimal):\n") +
+    return QString::fromUtf8("\n\nFORMA: %1.\n\n").arg(shapeNamesText()) +
+           QString::fromUtf8("Opções de dimensionar (os valores como se digitam no formulário, "
+                             "com a vírgula decimal):\n") +
            optionsHelp(kSizeCommand) +
            QString::fromUtf8("\nOpções de verificar (a seção adotada, que se constrói):\n") +
            optionsHelp(kVerifyCommand) +
            QString::fromUtf8("\nlote: a primeira linha do CSV (separado por ;) nomeia as colunas\n"
-                             "forma;i;angulo;n;q;inicial;incremento; cada linha seguinte é um "
-                             "canal; - lê a entrada padrão.\n") +
+                             "%1; cada linha seguinte é um canal; - lê a entrada padrão.\n")
+               .arg(inputColumnNames().join(u';')) +
            optionsHelp(kBatchCommand) + u'\n' + statusHelp();
 }
 
@@ -80,18 +72,6 @@ Outcome<> givenOnce(const QCommandLineParser& parser) {
     return {};
 }
 
-constexpr std::pair<CommandSet, const char*> kCommandNames[] = {
-    {kSizeCommand, "dimensionar"}, {kVerifyCommand, "verificar"}, {kBatchCommand, "lote"}};
-
-QString commandNamesOf(unsigned commands) {
-    QStringList names;
-    for (const auto& [command, name] : kCommandNames) {
-        if (commands & command)
-            names << QString::fromLatin1(name);
-    }
-    return names.join(QStringLiteral(" e de "));
-}
-
 // The options a command may be given; any other that is set is a usage error, which says
 // whose option it is where it belongs to another command.
 Outcome<> allowOnly(const QCommandLineParser& parser, const QStringList& allowed,
@@ -102,7 +82,8 @@ Outcome<> allowOnly(const QCommandLineParser& parser, const QStringList& allowed
         const unsigned owners = commandsOf(name);
         if (!(owners & command))
             return usageError(QStringLiteral("a opção --%1 é de %2, não de %3.")
-                                  .arg(name, commandNamesOf(owners), commandNamesOf(command)));
+                                  .arg(name, commandNames(owners, QStringLiteral(" e de ")),
+                                       commandNames(command, QString())));
         return usageError(QStringLiteral("a opção --%1 não vale %2.").arg(name, where));
     }
     return {};
@@ -436,7 +417,10 @@ Outcome<CommandLine::Request> readRequest(const QStringList& arguments) {
     if (command == QLatin1String("lote"))
         return asRequest(batchRequest(parser, positional));
     if (command.isEmpty())
-        return usageError(QStringLiteral("falta o comando: dimensionar, verificar ou lote."));
+        return usageError(
+            QStringLiteral("falta o comando: %1.")
+                .arg(commandNames(kSizeCommand | kVerifyCommand, QStringLiteral(", ")) +
+                     QStringLiteral(" ou ") + commandNames(kBatchCommand, QString())));
     return usageError(QStringLiteral("comando desconhecido: %1.").arg(quoted(command)));
 }
 
@@ -460,7 +444,7 @@ struct Runner {
     Console& console;
 
     int operator()(const HelpRequest&) const {
-        writeLine(console.out, kUsage + optionsHelp());
+        writeLine(console.out, usageText() + optionsHelp());
         return kSuccess;
     }
     int operator()(const VersionRequest&) const {
@@ -481,7 +465,7 @@ struct Runner {
 int CommandLine::run(Console& console) const {
     if (!request_) {
         writeLine(console.err, QStringLiteral("vazolar: %1").arg(request_.message()));
-        writeLine(console.err, kUsage);
+        writeLine(console.err, usageText());
         return kUsageError;
     }
     return std::visit(Runner{console}, request_.value());

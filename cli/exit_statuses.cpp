@@ -1,5 +1,6 @@
 #include "exit_statuses.h"
 
+#include "command_table.h"
 #include "console.h"
 
 namespace vazolar::cli {
@@ -30,18 +31,10 @@ constexpr StatusMeaning kMeanings[] = {
      "saída falhar depois."},
 };
 
-constexpr std::pair<unsigned, const char*> kCommandNames[] = {
-    {kSizeCommand, "dimensionar"}, {kVerifyCommand, "verificar"}, {kBatchCommand, "lote"}};
-
 QString commandsText(unsigned commands) {
     if (commands == kEveryCommand)
         return QString::fromUtf8("todos os comandos");
-    QStringList names;
-    for (const auto& [command, name] : kCommandNames) {
-        if (commands & command)
-            names << QString::fromLatin1(name);
-    }
-    return names.join(QStringLiteral(" e "));
+    return commandNames(commands, QStringLiteral(" e "));
 }
 
 } // namespace

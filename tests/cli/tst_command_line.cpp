@@ -188,31 +188,29 @@ private slots:
         QVERIFY(version.out.startsWith("vazolar 1."));
     }
 
-    // Every option the commands take is in --help, under each command that takes it, and
-    // the increment's steps are the scroll bar's.
+    // Every option the table gives a command is in --help, under that command, and the
+    // increment's steps are the scroll bar's.
     void helpNamesEveryOption_data() {
         QTest::addColumn<QString>("section");
-        QTest::addColumn<QStringList>("options");
-        QTest::newRow("dimensionar")
-            << "Opções de dimensionar"
-            << QStringList{"i",          "angulo",      "n",           "q",       "inicial",
-                           "incremento", "formato",     "saida",       "memoria", "obra",
-                           "trecho",     "responsavel", "borda-livre", "altura"};
-        QTest::newRow("verificar")
-            << "Opções de verificar"
-            << QStringList{"i",     "angulo",  "n",       "q",           "y",     "b",
-                           "B",     "D",       "vmax",    "vmin",        "frmax", "ymaxd",
-                           "saida", "formato", "memoria", "borda-livre", "altura"};
-        QTest::newRow("lote") << "lote:" << QStringList{"saida"};
+        QTest::addColumn<int>("command");
+        QTest::newRow("dimensionar") << "Opções de dimensionar" << int(cli::kSizeCommand);
+        QTest::newRow("verificar") << "Opções de verificar" << int(cli::kVerifyCommand);
+        QTest::newRow("lote") << "lote:" << int(cli::kBatchCommand);
     }
 
     void helpNamesEveryOption() {
         QFETCH(QString, section);
-        QFETCH(QStringList, options);
+        QFETCH(int, command);
         const QString help = runCommand({"--help"}).out;
         const QString part = help.mid(help.indexOf(section)).section("\n\n", 0, 0);
-        for (const QString& option : options)
-            QVERIFY2(part.contains("  --" + option + " "), qPrintable(option));
+        int listed = 0;
+        for (const cli::OptionSpec& option : cli::optionTable()) {
+            if (!(option.commands & unsigned(command)))
+                continue;
+            QVERIFY2(part.contains(QString("  --%1 ").arg(option.name)), option.name);
+            ++listed;
+        }
+        QVERIFY(listed > 0);
         if (section.contains("dimensionar"))
             QVERIFY(part.simplified().contains("0,008; 0,009; 0,01; 0,02;"));
     }
