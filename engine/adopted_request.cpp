@@ -1,7 +1,6 @@
 #include "adopted_request.h"
 
 #include "field_characters.h"
-
 #include "number_text.h"
 #include "sections.h"
 #include "shape_description.h"

@@ -85,7 +85,7 @@ bool isFinite(double value) {
 
 // Every figure the result shows is a number: the flow's own, the section's at that depth (a
 // figure left undefined there is one the section cannot have, such as an area too large to
-// hold), the bank's and the pipe's.
+// hold), and the bank's; the pipe's filling follows from a finite depth and D.
 bool holdsOnlyFinite(const AdoptedResult& r) {
     const bool flow = isFinite(r.discharge) && isFinite(r.depth) && r.flow.area && r.flow.velocity;
     const bool bank = !r.bank || (isFinite(r.bank->freeboard) && isFinite(r.bank->bankHeight) &&
