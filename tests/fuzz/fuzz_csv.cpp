@@ -94,7 +94,7 @@ QByteArray decoded(const QByteArray& file) {
     QBuffer buffer;
     buffer.setData(file);
     buffer.open(QIODevice::ReadOnly);
-    InputBytes input(buffer);
+    io::InputBytes input(buffer);
     QByteArray bytes;
     while (true) {
         const Outcome<QByteArray> block = input.next();
