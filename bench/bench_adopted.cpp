@@ -1,5 +1,6 @@
-#include "engine/adopted_request.h"
 #include "engine/normal_depth.h"
+#include "wording/adopted_request.h"
+#include "wording/adopted_verification.h"
 
 #include <benchmark/benchmark.h>
 

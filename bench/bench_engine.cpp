@@ -1,6 +1,7 @@
 #include "engine/hydraulics.h"
 #include "engine/sizing.h"
-#include "engine/trial_table.h"
+#include "wording/trial_rows.h"
+#include "wording/trial_table.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,7 @@
 #include "engine/sizing.h"
-#include "engine/trial_table.h"
 #include "reports/memo_pdf.h"
+#include "wording/trial_rows.h"
+#include "wording/trial_table.h"
 
 #include <QTemporaryDir>
 

@@ -1,9 +1,9 @@
-#include "engine/number_text.h"
 #include "engine/sizing.h"
 #include "reports/printed_report.h"
 #include "reports/report_file.h"
 #include "reports/report_printer.h"
 #include "reports/saved_report.h"
+#include "wording/number_text.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

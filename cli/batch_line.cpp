@@ -1,14 +1,17 @@
 #include "batch_line.h"
 
 #include "channel_text.h"
-#include "engine/check_text.h"
-#include "engine/echoed_text.h"
-#include "engine/field_characters.h"
 #include "engine/increment.h"
-#include "engine/row_text.h"
-#include "engine/shape_description.h"
-#include "engine/sizing_messages.h"
 #include "typed_fields.h"
+#include "wording/check_text.h"
+#include "wording/echoed_text.h"
+#include "wording/field_characters.h"
+#include "wording/increment_text.h"
+#include "wording/quantity_names.h"
+#include "wording/row_text.h"
+#include "wording/shape_description.h"
+#include "wording/sizing_messages.h"
+#include "wording/trial_rows.h"
 
 namespace vazolar::cli {
 
@@ -27,7 +30,7 @@ struct SizedChannel {
 SizedChannel size(const SizingInput& input) {
     const RunInputs inputs = convertInputs(input);
     const SizingOutcome outcome =
-        runSizing(inputs, [](const QString&, const SectionQuantities&) {});
+        runSizing(inputs, TrialSink([](const SectionQuantities&) {}));
     SizedChannel channel{outcome.rowCount, outcome.last, {}};
     if (channel.last)
         channel.check = hydraulics::checkTrial(inputs, *channel.last);

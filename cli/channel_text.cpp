@@ -1,8 +1,9 @@
 #include "channel_text.h"
 
 #include "engine/increment.h"
-#include "engine/number_text.h"
-#include "engine/shape_description.h"
+#include "wording/increment_text.h"
+#include "wording/number_text.h"
+#include "wording/shape_description.h"
 
 namespace vazolar::cli {
 

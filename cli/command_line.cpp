@@ -3,15 +3,16 @@
 #include "batch_line.h"
 #include "channel_text.h"
 #include "command_table.h"
-#include "engine/adopted_request.h"
-#include "engine/echoed_text.h"
-#include "engine/field_characters.h"
-#include "engine/number_text.h"
-#include "engine/shape_description.h"
 #include "exit_statuses.h"
 #include "io/file_identity.h"
 #include "option_table.h"
 #include "window_options.h"
+#include "wording/adopted_request.h"
+#include "wording/echoed_text.h"
+#include "wording/field_characters.h"
+#include "wording/number_text.h"
+#include "wording/shape_description.h"
+#include "wording/trial_rows.h"
 
 #include <QCommandLineParser>
 

@@ -2,6 +2,7 @@
 
 #include "channel_text.h"
 #include "engine/increment.h"
+#include "wording/increment_text.h"
 
 #include <QStringList>
 

@@ -2,13 +2,7 @@
 
 #include "channel_text.h"
 #include "csv_text.h"
-#include "engine/check_text.h"
-#include "engine/empty_fields.h"
 #include "engine/increment.h"
-#include "engine/row_text.h"
-#include "engine/shape_description.h"
-#include "engine/sizing_messages.h"
-#include "engine/trial_table.h"
 #include "io/output_file.h"
 #include "option_names.h"
 #include "reports/report_encoding.h"
@@ -16,24 +10,20 @@
 #include "reports/saved_report.h"
 #include "text_output.h"
 #include "typed_fields.h"
+#include "wording/check_text.h"
+#include "wording/empty_fields.h"
+#include "wording/increment_text.h"
+#include "wording/row_text.h"
+#include "wording/shape_description.h"
+#include "wording/sizing_messages.h"
+#include "wording/trial_rows.h"
+#include "wording/trial_table.h"
 
 #include <QDate>
 
 namespace vazolar::cli {
 
 namespace {
-
-// The exact quantities of every row of a finished sizing. Its output is formatted from them
-// once the sizing has ended well: a run that fails writes nothing, and a run lists up to
-// 32768 rows.
-TrialTable size(const SizeRequest& request) {
-    TrialTable trials;
-    trials.start(convertInputs(request.input));
-    runSizing(trials.inputs(), [&](const QString&, const SectionQuantities& quantities) {
-        trials.append(quantities);
-    });
-    return trials;
-}
 
 // The lines SALVAR writes for the same fields and rows.
 QStringList reportLines(const SizeRequest& request, const TrialTable& trials) {
@@ -122,7 +112,7 @@ int runSizeCommand(SizeRequest request, Console& console) {
     }
     TrialTable trials;
     try {
-        trials = size(request);
+        trials = sizedTrials(request.input);
     } catch (const SizingError& error) {
         const QString option =
             error.field() == Field::None ? QString() : fieldOption(error.field());

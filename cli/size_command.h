@@ -3,6 +3,7 @@
 #include "channel_text.h"
 #include "console.h"
 #include "memo_request.h"
+#include "wording/trial_rows.h"
 
 namespace vazolar::cli {
 

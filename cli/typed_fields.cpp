@@ -1,10 +1,11 @@
 #include "typed_fields.h"
 
 #include "channel_text.h"
-#include "engine/empty_fields.h"
-#include "engine/field_characters.h"
-#include "engine/shape_description.h"
 #include "option_names.h"
+#include "wording/empty_fields.h"
+#include "wording/field_characters.h"
+#include "wording/shape_description.h"
+#include "wording/trial_rows.h"
 
 #include <span>
 

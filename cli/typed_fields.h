@@ -1,8 +1,9 @@
 #pragma once
 
-#include "engine/adopted_request.h"
 #include "engine/outcome.h"
 #include "engine/sizing.h"
+#include "wording/adopted_request.h"
+#include "wording/trial_rows.h"
 
 namespace vazolar::cli {
 

@@ -1,11 +1,12 @@
 #include "verify_command.h"
 
 #include "csv_text.h"
-#include "engine/adopted_csv.h"
-#include "engine/adopted_text.h"
 #include "option_names.h"
 #include "text_output.h"
 #include "typed_fields.h"
+#include "wording/adopted_csv.h"
+#include "wording/adopted_text.h"
+#include "wording/adopted_verification.h"
 
 #include <QDate>
 

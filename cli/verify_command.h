@@ -1,8 +1,8 @@
 #pragma once
 
 #include "console.h"
-#include "engine/adopted_request.h"
 #include "memo_request.h"
+#include "wording/adopted_request.h"
 
 namespace vazolar::cli {
 

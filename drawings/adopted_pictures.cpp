@@ -2,8 +2,8 @@
 
 #include "engine/adopted_section.h"
 #include "engine/bracketed_root.h"
-#include "engine/number_text.h"
 #include "picture_style.h"
+#include "wording/number_text.h"
 
 #include <algorithm>
 #include <cmath>

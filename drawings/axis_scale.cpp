@@ -1,6 +1,6 @@
 #include "axis_scale.h"
 
-#include "engine/number_text.h"
+#include "wording/number_text.h"
 
 #include <algorithm>
 #include <cmath>

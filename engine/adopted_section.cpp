@@ -2,43 +2,12 @@
 
 #include "circle_geometry.h"
 #include "flow_at_depth.h"
-#include "number_text.h"
 
 #include <cmath>
 
 namespace vazolar {
 
 namespace {
-
-QString metres(double value) {
-    return formatQuantity(value) + QStringLiteral(" m");
-}
-
-// Two figures of one message that differ, written with as many decimals beyond the table's
-// four as it takes to tell them apart.
-std::pair<QString, QString> distinctTexts(double a, double b) {
-    constexpr int kMostDecimals = 15;
-    QString first = formatQuantity(a);
-    QString second = formatQuantity(b);
-    for (int decimals = 5; first == second && decimals <= kMostDecimals; ++decimals) {
-        first = brazilianLocale().toString(a, 'f', decimals);
-        second = brazilianLocale().toString(b, 'f', decimals);
-    }
-    return {first, second};
-}
-
-QString pipeTooSmallMessage(double diameter, double discharge, const LargestDischarge& largest) {
-    const double ratio = hydraulics::largestDischargeDepthRatio();
-    const auto [capacity, design] = distinctTexts(largest.discharge, discharge);
-    return QString::fromUtf8("A seção circular de D = %1 comporta no máximo %2 m³/s (a %3 D); a "
-                             "vazão de projeto é %4 m³/s.")
-        .arg(metres(diameter), capacity, brazilianLocale().toString(ratio, 'f', 3), design);
-}
-
-QString noNormalDepthMessage() {
-    return QString::fromUtf8("Não foi possível achar a profundidade normal com esses dados.\n\n"
-                             "Verifique a declividade, o n, a vazão e as dimensões da seção.");
-}
 
 // The flow the result describes: the design discharge at its normal depth, or the capacity at
 // the given depth.
@@ -47,12 +16,11 @@ struct WorkingFlow {
     double discharge = 0.0;
 };
 
-Outcome<WorkingFlow> workingFlow(const AdoptedInputs& in) {
+std::variant<WorkingFlow, AdoptedFault> workingFlow(const AdoptedInputs& in) {
     if (in.givenDepth) {
         const double depth = *in.givenDepth;
         if (depth > deepestDepth(in.section))
-            return Failure{QString::fromUtf8("A profundidade y = %1 passa do diâmetro D = %2.")
-                               .arg(metres(depth), metres(deepestDepth(in.section)))};
+            return DepthAboveCrown{depth, deepestDepth(in.section)};
         return WorkingFlow{depth, capacityAtDepth(in.section, depth, in.manning).discharge};
     }
     const double discharge = in.designDischarge.value_or(0.0);
@@ -60,23 +28,17 @@ Outcome<WorkingFlow> workingFlow(const AdoptedInputs& in) {
         return WorkingFlow{*depth, discharge};
     const auto largest = largestDischarge(in.section, in.manning);
     if (largest && discharge > largest->discharge)
-        return Failure{pipeTooSmallMessage(deepestDepth(in.section), discharge, *largest)};
-    return Failure{noNormalDepthMessage()};
+        return PipeTooSmall{deepestDepth(in.section), discharge, largest->discharge,
+                            hydraulics::largestDischargeDepthRatio()};
+    return NoNormalDepth{};
 }
 
-Outcome<BankLevel> bankOf(const AdoptedInputs& in, double depth, double discharge) {
+std::variant<BankLevel, AdoptedFault> bankOf(const AdoptedInputs& in, double depth,
+                                             double discharge) {
     const double freeboard = freeboardHeight(in.freeboard, depth, discharge);
     if (freeboard < 0.0)
-        return Failure{QString::fromUtf8("A altura da margem H = %1 fica abaixo da profundidade "
-                                         "da água y = %2.")
-                           .arg(metres(in.freeboard.value), metres(depth))};
+        return BankBelowWater{in.freeboard.value, depth};
     return bankLevel(in.section, freeboard, depth);
-}
-
-QString tooLargeMessage() {
-    return QString::fromUtf8("A verificação foi interrompida: um resultado ficou grande demais "
-                             "para o cálculo.\n\nVerifique os dados: a vazão, a profundidade e "
-                             "as dimensões da seção.");
 }
 
 bool isFinite(double value) {
@@ -97,14 +59,14 @@ bool holdsOnlyFinite(const AdoptedResult& r) {
 
 } // namespace
 
-Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedInputs& inputs) {
+std::variant<AdoptedResult, AdoptedFault> computeAdoptedSection(const AdoptedInputs& inputs) {
     const auto working = workingFlow(inputs);
-    if (!working)
-        return working.failure();
+    if (const auto* fault = std::get_if<AdoptedFault>(&working))
+        return *fault;
     AdoptedResult result;
     result.inputs = inputs;
-    result.depth = working.value().depth;
-    result.discharge = working.value().discharge;
+    result.depth = std::get<WorkingFlow>(working).depth;
+    result.discharge = std::get<WorkingFlow>(working).discharge;
     result.flow =
         hydraulics::flowAtDepth(inputs.section, result.depth, result.discharge, inputs.manning);
     result.greatestBedShear =
@@ -113,12 +75,12 @@ Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedInputs& inputs) {
         result.pipe = PipeFilling{result.depth / circle->diameter, circle->diameter - result.depth};
     } else {
         const auto bank = bankOf(inputs, result.depth, result.discharge);
-        if (!bank)
-            return bank.failure();
-        result.bank = bank.value();
+        if (const auto* fault = std::get_if<AdoptedFault>(&bank))
+            return *fault;
+        result.bank = std::get<BankLevel>(bank);
     }
     if (!holdsOnlyFinite(result))
-        return Failure{tooLargeMessage()};
+        return ResultTooLarge{};
     result.checks = checkDesignLimits(inputs.limits, result.flow);
     return result;
 }

@@ -4,10 +4,10 @@
 #include "freeboard.h"
 #include "hydraulics.h"
 #include "normal_depth.h"
-#include "outcome.h"
 #include "section_model.h"
 
 #include <optional>
+#include <variant>
 #include <vector>
 
 // How a discharge flows in the section the engineer adopts (a rounded width, a commercial
@@ -42,9 +42,29 @@ struct AdoptedResult {
     std::vector<LimitCheck> checks;
 };
 
-// Fails, with a message in Portuguese, where the section cannot carry the discharge (a pipe
-// above its largest discharge), where a given depth is above the crown, or where a given bank
-// is below the water.
-Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedInputs& inputs);
+// Why a section cannot be verified.
+struct DepthAboveCrown {
+    double depth = 0.0;
+    double diameter = 0.0;
+};
+struct PipeTooSmall { // the design discharge is above the pipe's largest
+    double diameter = 0.0;
+    double designDischarge = 0.0;
+    double largestDischarge = 0.0;
+    double largestDepthRatio = 0.0; // y / D where the pipe carries its largest discharge
+};
+struct NoNormalDepth {};
+struct BankBelowWater { // a bank height given below the normal depth
+    double bankHeight = 0.0;
+    double depth = 0.0;
+};
+struct ResultTooLarge {}; // a figure of the result is not finite
+using AdoptedFault =
+    std::variant<DepthAboveCrown, PipeTooSmall, NoNormalDepth, BankBelowWater, ResultTooLarge>;
+
+// The result, or why there is none: the section cannot carry the discharge (a pipe above its
+// largest discharge), a given depth is above the crown, a given bank is below the water, or a
+// figure is too large to compute.
+std::variant<AdoptedResult, AdoptedFault> computeAdoptedSection(const AdoptedInputs& inputs);
 
 } // namespace vazolar

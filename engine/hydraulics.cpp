@@ -6,18 +6,6 @@
 
 namespace vazolar::hydraulics {
 
-namespace {
-
-struct RegimeWords {
-    const char* word;
-    const char* flow;
-};
-
-constexpr RegimeWords kRegimeWords[] = {
-    {"subcrítico", "fluvial"}, {"crítico", ""}, {"supercrítico", "torrencial"}};
-
-} // namespace
-
 // The open shapes flow at the row's own depth, with the row's own area, perimeter, width and
 // radius. On the circle the row's 0,746 D² and 0,286 D stand for no single depth, so the flow
 // is read at the exact normal depth of a circle of the row's D.
@@ -30,18 +18,6 @@ HydraulicCheck checkTrial(const RunInputs& run, const SectionQuantities& trial) 
     const FlowGeometry row{trial.area, trial.wettedPerimeter, trial.topWidth,
                            trial.hydraulicRadius};
     return flowWithGeometry(section, trial.depth, row, trial.discharge, manning);
-}
-
-QString regimeWord(Regime regime) {
-    return QString::fromUtf8(kRegimeWords[static_cast<int>(regime)].word);
-}
-
-QString regimeText(Regime regime) {
-    const RegimeWords& words = kRegimeWords[static_cast<int>(regime)];
-    if (*words.flow == '\0')
-        return QString::fromUtf8(words.word);
-    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(words.word),
-                                         QString::fromUtf8(words.flow));
 }
 
 } // namespace vazolar::hydraulics

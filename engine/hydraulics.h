@@ -3,8 +3,6 @@
 #include "quantities.h"
 #include "sizing.h"
 
-#include <QString>
-
 #include <optional>
 
 // The hydraulic check of one trial: how the flow of the sized section behaves (regime,
@@ -44,12 +42,5 @@ struct HydraulicCheck {
 
 // Never throws; a figure that cannot be had stays empty.
 HydraulicCheck checkTrial(const RunInputs& run, const SectionQuantities& trial) noexcept;
-
-// "subcrítico", "crítico", "supercrítico".
-QString regimeWord(Regime regime);
-
-// The regime with the kind of flow it names: "subcrítico (fluvial)", "crítico",
-// "supercrítico (torrencial)".
-QString regimeText(Regime regime);
 
 } // namespace vazolar::hydraulics

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 namespace vazolar {
 
 // The increment scroll bar: its range and its opening value.
@@ -12,9 +10,5 @@ constexpr int kScrollDefault = 10;
 // The step added to the trial variable after each trial: thousandths of a metre up to
 // value 10, then hundredths.
 double incrementForScroll(int scrollValue);
-
-// The increment in its shortest decimal-comma form ("0,01", "0,1", "0,007"), as the
-// saved report writes it.
-QString incrementText(int scrollValue);
 
 } // namespace vazolar

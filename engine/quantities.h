@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 // The quantities of one trial, or of the circle, by name. A shape's table shows some of them in
 // its own column order (see shape_description.h); the rest stay 0.
 namespace vazolar {
@@ -37,10 +35,5 @@ struct SectionQuantities {
 
     double operator[](Quantity quantity) const;
 };
-
-// The symbol of a quantity ("b", "Am", ...), what it stands for and its unit ("m²").
-QString symbolOf(Quantity quantity);
-QString meaningOf(Quantity quantity);
-QString unitOf(Quantity quantity);
 
 } // namespace vazolar

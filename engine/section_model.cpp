@@ -1,6 +1,7 @@
 #include "section_model.h"
 
 #include "circle_geometry.h"
+#include "shape_numbers.h"
 
 #include <cmath>
 #include <limits>
@@ -61,17 +62,7 @@ double deepestDepth(const Section& section) {
 }
 
 Section makeSection(Shape shape, double dimension, double sideSlope) {
-    switch (shape) {
-    case Shape::Trapezoidal:
-        return TrapezoidSection{dimension, sideSlope};
-    case Shape::Rectangular:
-        return RectangleSection{dimension};
-    case Shape::Triangular:
-        return TriangleSection{};
-    case Shape::Circular:
-        break;
-    }
-    return CircleSection{dimension};
+    return numbersOf(shape).section(dimension, sideSlope);
 }
 
 } // namespace vazolar

@@ -1,13 +1,12 @@
 #include "trial_section.h"
 
-#include "adopted_request.h"
+#include "shape_numbers.h"
 
 namespace vazolar {
 
 Section trialSection(const RunInputs& run, const SectionQuantities& trial) {
-    const std::optional<AdoptedDimension> dimension = adoptedDimension(run.shape);
-    return makeSection(run.shape, dimension ? trial[dimension->trialQuantity] : 0.0,
-                       run.constants.sideSlope);
+    const std::optional<Quantity> dimension = numbersOf(run.shape).dimension;
+    return makeSection(run.shape, dimension ? trial[*dimension] : 0.0, run.constants.sideSlope);
 }
 
 } // namespace vazolar

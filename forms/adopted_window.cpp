@@ -3,7 +3,6 @@
 #include "drawings/adopted_pictures.h"
 #include "drawings/plot_painter.h"
 #include "drawings/section_painter.h"
-#include "engine/shape_description.h"
 #include "io/atomic_file.h"
 #include "key_filter.h"
 #include "look.h"
@@ -11,6 +10,9 @@
 #include "reports/memo_pdf.h"
 #include "user_dialogs.h"
 #include "window_placement.h"
+#include "wording/adopted_verification.h"
+#include "wording/shape_description.h"
+#include "wording/trial_rows.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/adopted_request.h"
-#include "engine/adopted_text.h"
 #include "reports/memo_content.h"
+#include "wording/adopted_request.h"
+#include "wording/adopted_text.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "key_filter.h"
 
-#include "engine/field_characters.h"
+#include "wording/field_characters.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -1,12 +1,8 @@
 #include "section_form.h"
 
 #include "control_lookup.h"
-#include "engine/empty_fields.h"
 #include "engine/increment.h"
-#include "engine/number_text.h"
-#include "engine/shape_description.h"
 #include "engine/sizing.h"
-#include "engine/sizing_messages.h"
 #include "form_builder.h"
 #include "key_filter.h"
 #include "look.h"
@@ -15,6 +11,11 @@
 #include "shape_profile.h"
 #include "trial_actions.h"
 #include "user_dialogs.h"
+#include "wording/empty_fields.h"
+#include "wording/number_text.h"
+#include "wording/shape_description.h"
+#include "wording/sizing_messages.h"
+#include "wording/trial_rows.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -80,7 +81,7 @@ void SectionForm::bindDataFields() {
         fields_.push_back({field, requireControl<QLineEdit>(this, controlOf(profile_, field)),
                            requireMember<QLabel>(this, "Label1", captionIndexOf(field))});
     }
-    for (const ResultLabel& result : description.resultLabels)
+    for (const ResultLabel& result : profile_.resultLabels)
         results_.push_back({requireControl<QLabel>(this, result.label), result.quantity});
     for (const MirroredField& mirror : profile_.mirrors) {
         mirrors_.push_back({requireControl<QLineEdit>(this, mirror.field),

@@ -3,7 +3,8 @@
 #include "engine/quantities.h"
 #include "engine/shape.h"
 #include "engine/sizing_error.h"
-#include "engine/trial_table.h"
+#include "wording/trial_rows.h"
+#include "wording/trial_table.h"
 
 #include <QWidget>
 

@@ -9,6 +9,7 @@
 #include "reports/saved_report.h"
 #include "shape_profile.h"
 #include "user_dialogs.h"
+#include "wording/increment_text.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

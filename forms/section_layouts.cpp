@@ -1,9 +1,9 @@
 #include "section_layouts.h"
 
-#include "engine/row_text.h"
-#include "engine/shape_description.h"
 #include "look.h"
 #include "shape_profile.h"
+#include "wording/row_text.h"
+#include "wording/shape_description.h"
 
 #include <QRect>
 

@@ -9,6 +9,9 @@ ShapeProfile trapezoidal() {
             .formName = "frmtrapezoidal",
             .startControl = "txtb",
             .mirrors = {{"txtangulo", "lbla"}, {"txtb", "lblbb"}},
+            .resultLabels = {{"lblB", Quantity::TopWidth},
+                             {"lblY", Quantity::Depth},
+                             {"lblbb", Quantity::BottomWidth}},
             .sizingClosesPanel = true,
             .focusOnNClosesPanel = true,
             .saveFileName = QString::fromUtf8("Vazolar_seção_trapezoidal")};
@@ -19,6 +22,7 @@ ShapeProfile rectangular() {
             .formName = "frmretangular",
             .startControl = "txtb",
             .mirrors = {{"txtb", "lblB"}},
+            .resultLabels = {{"lblB", Quantity::TopWidth}, {"lblY", Quantity::Depth}},
             .saveFileName = QString::fromUtf8("Vazolar_seção_retangular")};
 }
 
@@ -27,12 +31,14 @@ ShapeProfile triangular() {
             .formName = "frmtriangular",
             .startControl = "txty",
             .mirrors = {{"txty", "lblY"}},
+            .resultLabels = {{"lblY", Quantity::Depth}, {"lblB", Quantity::TopWidth}},
             .saveFileName = QString::fromUtf8("Vazolar_seção_triangular")};
 }
 
 ShapeProfile circular() {
     return {.shape = Shape::Circular,
             .formName = "frmcircular",
+            .resultLabels = {{"lbld", Quantity::Diameter}},
             .saveFileName = QString::fromUtf8("Vazolar_seção_circular")};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/quantities.h"
 #include "engine/shape.h"
 #include "engine/sizing_error.h"
 
@@ -15,13 +16,20 @@ struct MirroredField {
     QString label;
 };
 
+// A label of the section drawing that a sizing fills with a quantity of the last row.
+struct ResultLabel {
+    QString label;
+    Quantity quantity;
+};
+
 // What a section form does differently from the others, beyond the shape's own description
-// (engine/shape_description.h): its window, its controls and its dialogs.
+// (wording/shape_description.h): its window, its controls and its dialogs.
 struct ShapeProfile {
     Shape shape = Shape::Trapezoidal;
     QString formName{};
     QString startControl{}; // the field of the trial variable's start value
     std::vector<MirroredField> mirrors{};
+    std::vector<ResultLabel> resultLabels{}; // in writing order
     // The trapezoidal form closes the roughness panel when the sizing starts and when its
     // n field takes the focus; the others leave the panel open.
     bool sizingClosesPanel = false;

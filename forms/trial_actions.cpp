@@ -2,10 +2,11 @@
 
 #include "adopted_window.h"
 #include "analysis_window.h"
-#include "engine/trial_adoption.h"
-#include "engine/trial_table.h"
 #include "reports/analysis_sheet.h"
 #include "trial_copy.h"
+#include "wording/trial_adoption.h"
+#include "wording/trial_rows.h"
+#include "wording/trial_table.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

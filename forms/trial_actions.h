@@ -1,4 +1,5 @@
 #pragma once
+#include "wording/trial_rows.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "trial_copy.h"
 
-#include "engine/row_text.h"
-#include "engine/shape_description.h"
+#include "wording/row_text.h"
+#include "wording/shape_description.h"
 
 namespace vazolar {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/trial_table.h"
+#include "wording/trial_table.h"
 
 #include <QString>
 

@@ -1,8 +1,10 @@
 #include "analysis_sheet.h"
 
-#include "engine/check_text.h"
-#include "engine/number_text.h"
-#include "engine/shape_description.h"
+#include "wording/check_text.h"
+#include "wording/number_text.h"
+#include "wording/quantity_names.h"
+#include "wording/regime_text.h"
+#include "wording/shape_description.h"
 
 namespace vazolar {
 

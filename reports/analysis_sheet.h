@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/hydraulics.h"
-#include "engine/trial_table.h"
+#include "wording/trial_table.h"
 
 #include <QString>
 

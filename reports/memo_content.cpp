@@ -1,15 +1,18 @@
 #include "memo_content.h"
 
-#include "engine/adopted_text.h"
 #include "engine/hydraulics.h"
 #include "engine/increment.h"
-#include "engine/limit_text.h"
-#include "engine/number_text.h"
-#include "engine/row_text.h"
-#include "engine/shape_description.h"
-#include "engine/trial_adoption.h"
 #include "memo_wrap.h"
 #include "printed_report.h"
+#include "wording/adopted_text.h"
+#include "wording/adopted_verification.h"
+#include "wording/increment_text.h"
+#include "wording/limit_text.h"
+#include "wording/number_text.h"
+#include "wording/row_text.h"
+#include "wording/shape_description.h"
+#include "wording/trial_adoption.h"
+#include "wording/trial_rows.h"
 
 namespace vazolar::reports {
 

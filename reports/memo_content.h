@@ -1,9 +1,10 @@
 #pragma once
 
 #include "analysis_sheet.h"
-#include "engine/adopted_request.h"
 #include "engine/adopted_section.h"
 #include "engine/sizing.h"
+#include "wording/adopted_request.h"
+#include "wording/trial_rows.h"
 
 #include <QDate>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "report_text.h"
 
-#include "engine/shape_description.h"
 #include "heading_layout.h"
+#include "wording/shape_description.h"
 
 namespace vazolar::reports {
 

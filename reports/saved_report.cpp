@@ -1,8 +1,8 @@
 #include "saved_report.h"
 
-#include "engine/row_text.h"
 #include "heading_layout.h"
 #include "report_text.h"
+#include "wording/row_text.h"
 
 namespace vazolar::reports {
 

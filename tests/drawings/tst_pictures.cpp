@@ -2,9 +2,10 @@
 #include "drawings/picture_style.h"
 #include "drawings/plot_painter.h"
 #include "drawings/section_painter.h"
-#include "engine/adopted_request.h"
 #include "field_names.h"
 #include "test_registry.h"
+#include "wording/adopted_request.h"
+#include "wording/adopted_verification.h"
 
 #include <QImage>
 #include <QPainter>

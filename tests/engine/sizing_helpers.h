@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/sizing.h"
+#include "wording/trial_rows.h"
 
 #include <QMap>
 #include <QStringList>

@@ -1,16 +1,18 @@
-#include "engine/adopted_csv.h"
-#include "engine/adopted_request.h"
-#include "engine/adopted_text.h"
 #include "engine/circle_geometry.h"
 #include "engine/freeboard.h"
 #include "engine/hydraulics.h"
-#include "engine/limit_text.h"
 #include "engine/normal_depth.h"
-#include "engine/number_text.h"
 #include "engine/sizing.h"
 #include "engine/trial_section.h"
 #include "field_names.h"
 #include "test_registry.h"
+#include "wording/adopted_csv.h"
+#include "wording/adopted_request.h"
+#include "wording/adopted_text.h"
+#include "wording/adopted_verification.h"
+#include "wording/limit_text.h"
+#include "wording/number_text.h"
+#include "wording/trial_rows.h"
 
 #include <QRegularExpression>
 #include <QTest>

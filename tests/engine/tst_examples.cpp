@@ -1,7 +1,7 @@
-#include "engine/row_text.h"
 #include "examples.h"
 #include "sizing_helpers.h"
 #include "test_registry.h"
+#include "wording/row_text.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,5 +1,6 @@
 #include "sizing_helpers.h"
 #include "test_registry.h"
+#include "wording/trial_rows.h"
 
 #include <QTest>
 

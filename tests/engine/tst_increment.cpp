@@ -1,5 +1,6 @@
 #include "engine/increment.h"
 #include "test_registry.h"
+#include "wording/increment_text.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "engine/number_text.h"
 #include "engine/sections.h"
 #include "sizing_helpers.h"
 #include "test_registry.h"
+#include "wording/number_text.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -27,13 +27,15 @@
 // A run of very long rows is cut short (see kLongRow): its rows are checked up to the cut,
 // the checks on how it ends are skipped.
 
-#include "engine/adopted_request.h"
-#include "engine/adopted_text.h"
 #include "engine/increment.h"
-#include "engine/number_text.h"
 #include "engine/sections.h"
-#include "engine/shape_description.h"
 #include "engine/sizing.h"
+#include "wording/adopted_request.h"
+#include "wording/adopted_text.h"
+#include "wording/adopted_verification.h"
+#include "wording/number_text.h"
+#include "wording/shape_description.h"
+#include "wording/trial_rows.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,13 +1,14 @@
 #include "ci_skip.h"
-#include "engine/adopted_request.h"
 #include "engine/sizing.h"
-#include "engine/trial_table.h"
 #include "examples.h"
 #include "field_names.h"
 #include "pdf_text.h"
 #include "reports/memo_layout.h"
 #include "reports/memo_pdf.h"
 #include "test_registry.h"
+#include "wording/adopted_request.h"
+#include "wording/trial_rows.h"
+#include "wording/trial_table.h"
 
 #include <QFile>
 #include <QTemporaryDir>

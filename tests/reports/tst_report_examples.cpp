@@ -4,6 +4,7 @@
 #include "reports/report_encoding.h"
 #include "reports/saved_report.h"
 #include "test_registry.h"
+#include "wording/increment_text.h"
 
 #include <QTest>
 

@@ -3,6 +3,7 @@
 #include "reports/printed_report.h"
 #include "reports/saved_report.h"
 #include "test_registry.h"
+#include "wording/increment_text.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/adopted_request.h"
+#include "wording/adopted_request.h"
 
 namespace vazolar::testing {
 

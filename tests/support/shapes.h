@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/shape.h"
-#include "engine/shape_description.h"
+#include "wording/shape_description.h"
 
 #include <QTest>
 

@@ -1,0 +1,198 @@
+#include "adopted_request.h"
+
+#include "adopted_verification.h"
+#include "field_characters.h"
+#include "number_text.h"
+#include "engine/sections.h"
+#include "shape_description.h"
+#include "sizing_messages.h"
+
+#include <algorithm>
+
+namespace vazolar {
+
+namespace {
+
+// The first text of a request that cannot be used, and why, ready to be shown.
+struct InputFault {
+    QString message;
+};
+
+[[noreturn]] void fail(const QString& message) {
+    throw InputFault{message};
+}
+
+// Reads one request; the namer says how its messages name the fields.
+class RequestReader {
+public:
+    RequestReader(const AdoptedRequest& request, const FieldNamer& names)
+        : r_(request), names_(names) {}
+
+    AdoptedInputs read() const;
+
+private:
+    double number(const QString& text, AdoptedField field) const;
+    double positiveNumber(const QString& text, AdoptedField field) const;
+    std::optional<double> optionalLimit(const QString& text, AdoptedField field) const;
+    double sideSlope() const;
+    Section section() const;
+    void readFlow(AdoptedInputs& in) const;
+    Freeboard freeboardRule() const;
+    void readFreeboard(AdoptedInputs& in) const;
+    void readLimits(AdoptedInputs& in) const;
+
+    const AdoptedRequest& r_;
+    const FieldNamer& names_;
+};
+
+double RequestReader::number(const QString& text, AdoptedField field) const {
+    if (text.isEmpty())
+        fail(QString::fromUtf8("Informe o valor de %1.").arg(names_(field)));
+    try {
+        return parseFieldNumber(text, Field::None);
+    } catch (const SizingError& error) {
+        fail(fieldFaultMessage(error, names_(field)));
+    }
+}
+
+double RequestReader::positiveNumber(const QString& text, AdoptedField field) const {
+    const double value = number(text, field);
+    if (!(value > 0.0))
+        fail(QString::fromUtf8("O valor de %1 deve ser maior que zero.").arg(names_(field)));
+    return value;
+}
+
+std::optional<double> RequestReader::optionalLimit(const QString& text, AdoptedField field) const {
+    if (text.isEmpty())
+        return std::nullopt;
+    return positiveNumber(text, field);
+}
+
+// From 0 (vertical walls) up to, not including, 90 degrees (flat walls, no channel).
+double RequestReader::sideSlope() const {
+    const double angle = number(r_.angle, AdoptedField::Angle);
+    if (!(angle >= 0.0 && angle < 90.0))
+        fail(QString::fromUtf8("O valor de %1 deve ficar entre 0 e 90 graus: de 0 (paredes "
+                               "verticais) até menos de 90.")
+                 .arg(names_(AdoptedField::Angle)));
+    return sideSlopeFromAngle(angle);
+}
+
+Section RequestReader::section() const {
+    const double z = hasField(r_.shape, Field::Angle) ? sideSlope() : 0.0;
+    const std::optional<AdoptedDimension> dimension = adoptedDimension(r_.shape);
+    return makeSection(
+        r_.shape, dimension ? positiveNumber(r_.*dimension->text, AdoptedField::Dimension) : 0.0,
+        z);
+}
+
+void RequestReader::readFlow(AdoptedInputs& in) const {
+    if (r_.discharge.isEmpty() == r_.depth.isEmpty())
+        fail(QString::fromUtf8("Informe %1 (a vazão de projeto) ou %2 (a profundidade), uma "
+                               "das duas.")
+                 .arg(names_(AdoptedField::Discharge), names_(AdoptedField::Depth)));
+    if (r_.discharge.isEmpty())
+        in.givenDepth = positiveNumber(r_.depth, AdoptedField::Depth);
+    else
+        in.designDischarge = positiveNumber(r_.discharge, AdoptedField::Discharge);
+}
+
+// "usbr" or nothing, a share of the depth ("20%") or a height in metres ("0,30"), each number
+// written as a field takes it.
+Freeboard RequestReader::freeboardRule() const {
+    const QString rule = r_.freeboard.trimmed();
+    if (rule.isEmpty() || rule.compare(QLatin1String("usbr"), Qt::CaseInsensitive) == 0)
+        return {FreeboardRule::Usbr, 0.0};
+    const bool isShare = rule.endsWith(QLatin1Char('%'));
+    const QString value = (isShare ? rule.chopped(1) : rule).trimmed();
+    const bool typed =
+        std::all_of(value.begin(), value.end(), [](QChar c) { return fieldAccepts(c.unicode()); });
+    if (!typed || value.isEmpty())
+        fail(QString::fromUtf8("A borda livre \"%1\" não é válida.\n\nInforme uma altura em "
+                               "metros (0,30), uma parcela da profundidade (20%) ou usbr.")
+                 .arg(r_.freeboard));
+    const double number = positiveNumber(value, AdoptedField::Freeboard);
+    if (isShare)
+        return {FreeboardRule::DepthShare, number / 100};
+    return {FreeboardRule::Height, number};
+}
+
+void RequestReader::readFreeboard(AdoptedInputs& in) const {
+    const bool hasRule = !r_.freeboard.trimmed().isEmpty();
+    if (r_.shape == Shape::Circular) {
+        if (hasRule || !r_.bankHeight.isEmpty())
+            fail(QString::fromUtf8("A seção circular não tem borda livre: deixe %1 e %2 em "
+                                   "branco.")
+                     .arg(names_(AdoptedField::Freeboard), names_(AdoptedField::BankHeight)));
+        return;
+    }
+    if (r_.bankHeight.isEmpty()) {
+        in.freeboard = freeboardRule();
+        return;
+    }
+    if (hasRule)
+        fail(QString::fromUtf8("Informe %1 ou %2, não os dois.")
+                 .arg(names_(AdoptedField::Freeboard), names_(AdoptedField::BankHeight)));
+    in.freeboard = {FreeboardRule::BankHeight,
+                    positiveNumber(r_.bankHeight, AdoptedField::BankHeight)};
+}
+
+void RequestReader::readLimits(AdoptedInputs& in) const {
+    in.limits.maxVelocity = optionalLimit(r_.maxVelocity, AdoptedField::MaxVelocity);
+    in.limits.minVelocity = optionalLimit(r_.minVelocity, AdoptedField::MinVelocity);
+    in.limits.maxFroude = optionalLimit(r_.maxFroude, AdoptedField::MaxFroude);
+    const QString ratioName = names_(AdoptedField::MaxDepthRatio);
+    if (r_.shape != Shape::Circular && !r_.maxDepthRatio.isEmpty())
+        fail(QString::fromUtf8("O limite %1 só se aplica à seção circular.").arg(ratioName));
+    in.limits.maxDepthRatio = optionalLimit(r_.maxDepthRatio, AdoptedField::MaxDepthRatio);
+    // A pipe is never fuller than full.
+    if (in.limits.maxDepthRatio > 1.0)
+        fail(QString::fromUtf8("O valor de %1 deve ficar entre 0 e 1: y/D vai de 0 (vazio) a 1 "
+                               "(cheio).")
+                 .arg(ratioName));
+}
+
+AdoptedInputs RequestReader::read() const {
+    AdoptedInputs in;
+    in.manning.slopePercent = positiveNumber(r_.slope, AdoptedField::Slope);
+    in.manning.roughness = positiveNumber(r_.roughness, AdoptedField::Roughness);
+    readFlow(in);
+    in.section = section();
+    readFreeboard(in);
+    readLimits(in);
+    return in;
+}
+
+} // namespace
+
+Outcome<AdoptedInputs> convertAdoptedRequest(const AdoptedRequest& request,
+                                             const FieldNamer& names) {
+    try {
+        return RequestReader(request, names).read();
+    } catch (const InputFault& fault) {
+        return Failure{fault.message};
+    }
+}
+
+Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedRequest& request,
+                                            const FieldNamer& names) {
+    const Outcome<AdoptedInputs> inputs = convertAdoptedRequest(request, names);
+    if (!inputs)
+        return inputs.failure();
+    return verifyAdoptedSection(inputs.value());
+}
+
+std::optional<AdoptedDimension> adoptedDimension(Shape shape) {
+    static constexpr std::pair<Shape, AdoptedDimension> kDimensions[] = {
+        {Shape::Trapezoidal, {"b", "b (m)", &AdoptedRequest::bottomWidth, Quantity::BottomWidth}},
+        {Shape::Rectangular, {"B", "B (m)", &AdoptedRequest::width, Quantity::TopWidth}},
+        {Shape::Circular, {"D", "D (m)", &AdoptedRequest::diameter, Quantity::Diameter}},
+    };
+    for (const auto& [owner, dimension] : kDimensions) {
+        if (owner == shape)
+            return dimension;
+    }
+    return std::nullopt;
+}
+
+} // namespace vazolar

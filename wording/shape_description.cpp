@@ -1,0 +1,126 @@
+#include "shape_description.h"
+
+namespace vazolar {
+
+namespace {
+
+using enum Quantity;
+
+constexpr const char* kAllData = "Informe todos os dados.";
+constexpr const char* kAllNeededData = "Informe todos os dados necessários.";
+
+constexpr FieldDescription kSlope{Field::Slope, "I (%)"};
+constexpr FieldDescription kRoughness{Field::Roughness, "n"};
+constexpr FieldDescription kDischarge{Field::Discharge, "Q projeto (m³/s)"};
+
+ShapeDescription trapezoidal() {
+    return {.shape = Shape::Trapezoidal,
+            .name = "trapezoidal",
+            .fields = {kSlope,
+                       {Field::Angle, "ANGULO (°)"},
+                       kRoughness,
+                       kDischarge,
+                       {Field::Start, "b  inicial (m)"}},
+            .trialVariable = BottomWidth,
+            .columns = {{BottomWidth, "b", 0},
+                        {TopWidth, "B", 6},
+                        {Depth, "y", 6},
+                        {Area, "Am", 6},
+                        {WettedPerimeter, "Pm", 6},
+                        {HydraulicRadius, "RH", 6},
+                        {Discharge, "Q", 6},
+                        {Velocity, "V", 6}},
+            .emptyFieldMessage = kAllData};
+}
+
+ShapeDescription rectangular() {
+    return {.shape = Shape::Rectangular,
+            .name = "retangular",
+            .fields = {kSlope, kRoughness, kDischarge, {Field::Start, "B  inicial (m)"}},
+            .trialVariable = TopWidth,
+            .columns = {{TopWidth, "B", 0},
+                        {Depth, "y", 9},
+                        {Area, "Am", 9},
+                        {WettedPerimeter, "Pm", 9},
+                        {HydraulicRadius, "RH", 9},
+                        {Discharge, "Q", 9},
+                        {Velocity, "V", 9}},
+            .emptyFieldMessage = kAllData};
+}
+
+ShapeDescription triangular() {
+    return {.shape = Shape::Triangular,
+            .name = "triangular",
+            .fields = {kSlope, kRoughness, kDischarge, {Field::Start, "Y  inicial (m)"}},
+            .trialVariable = Depth,
+            .columns = {{TopWidth, "B", 0},
+                        {Depth, "Y", 6},
+                        {Area, "Am", 6},
+                        {WettedPerimeter, "Pm", 6},
+                        {HydraulicRadius, "RH", 6},
+                        {Discharge, "Q", 6},
+                        {Velocity, "V", 6}},
+            .emptyFieldMessage = kAllNeededData};
+}
+
+// The circle's single row has its own spacing, which lines it up under its heading.
+ShapeDescription circular() {
+    return {.shape = Shape::Circular,
+            .name = "circular",
+            .fields = {kSlope, kRoughness, kDischarge},
+            .trialVariable = std::nullopt,
+            .columns = {{Diameter, "D", 3},
+                        {Area, "Am", 11},
+                        {HydraulicRadius, "RH", 12},
+                        {Discharge, "Q", 11},
+                        {Velocity, "V", 11}},
+            .emptyFieldMessage = kAllNeededData};
+}
+
+} // namespace
+
+const ShapeDescription& describe(Shape shape) {
+    static const ShapeDescription descriptions[] = {trapezoidal(), rectangular(), triangular(),
+                                                    circular()};
+    const ShapeDescription& description = descriptions[static_cast<int>(shape)];
+    Q_ASSERT(description.shape == shape);
+    return description;
+}
+
+QString shapeName(Shape shape) {
+    return QString::fromLatin1(describe(shape).name);
+}
+
+bool hasField(Shape shape, Field field) {
+    for (const FieldDescription& described : describe(shape).fields) {
+        if (described.field == field)
+            return true;
+    }
+    return false;
+}
+
+QString fieldCaption(Shape shape, Field field) {
+    for (const FieldDescription& described : describe(shape).fields) {
+        if (described.field == field)
+            return QString::fromUtf8(described.label).simplified();
+    }
+    return QString();
+}
+
+QStringList columnNames(Shape shape) {
+    QStringList names;
+    for (const ColumnDescription& column : describe(shape).columns)
+        names << QString::fromLatin1(column.name);
+    return names;
+}
+
+QString trialVariableName(Shape shape) {
+    const ShapeDescription& description = describe(shape);
+    for (const ColumnDescription& column : description.columns) {
+        if (column.quantity == description.trialVariable)
+            return QString::fromLatin1(column.name);
+    }
+    return QString();
+}
+
+} // namespace vazolar

@@ -1,0 +1,36 @@
+#include "trial_adoption.h"
+
+#include "trial_rows.h"
+#include "number_text.h"
+#include "shape_description.h"
+
+#include <cmath>
+
+namespace vazolar {
+
+QString roundedUpToCentimetre(double metres) {
+    // A value on a whole centimetre stays on it, however its binary form falls: 0,7 × 100 is
+    // 70,000000000000014.
+    const double centimetres = std::ceil(metres * 100 * (1 - 1e-12));
+    return brazilianLocale().toString(centimetres / 100, 'f', 2);
+}
+
+AdoptedRequest adoptedRequestForTrial(const SizingInput& texts, const SectionQuantities& trial,
+                                      DimensionText written) {
+    AdoptedRequest request;
+    request.shape = texts.shape;
+    request.slope = texts.slope;
+    request.roughness = texts.roughness;
+    request.discharge = texts.discharge;
+    if (hasField(texts.shape, Field::Angle))
+        request.angle = texts.angle;
+    if (const auto dimension = adoptedDimension(texts.shape))
+        request.*dimension->text =
+            written == DimensionText::UpToCentimetre
+                ? roundedUpToCentimetre(trial[dimension->trialQuantity])
+                : brazilianLocale().toString(trial[dimension->trialQuantity], 'g', 17);
+    request.freeboard = texts.shape == Shape::Circular ? QString() : QStringLiteral("usbr");
+    return request;
+}
+
+} // namespace vazolar
