@@ -58,6 +58,7 @@ public:
     void add(BlockKind kind, const QString& text) { list.append({kind, text}); }
     void heading(const QString& text) { add(BlockKind::Heading, text); }
     void paragraph(const QString& text) { add(BlockKind::Paragraph, text); }
+    void reference(const QString& text) { add(BlockKind::Reference, text); }
     void formulas(const QString& text) {
         for (const QString& line : text.split(u'\n'))
             add(BlockKind::Formula, line);
@@ -277,13 +278,13 @@ void addFigures(Blocks& blocks, int number) {
 
 void addReferences(Blocks& blocks, int number) {
     blocks.heading(QString::fromUtf8("%1. Referências").arg(number));
-    blocks.paragraph(QString::fromUtf8(
+    blocks.reference(QString::fromUtf8(
         "MANNING, R. On the flow of water in open channels and pipes. Transactions of the "
         "Institution of Civil Engineers of Ireland, v. 20, p. 161–207, 1891."));
-    blocks.paragraph(QString::fromUtf8(
+    blocks.reference(QString::fromUtf8(
         "CHOW, V. T. Open-Channel Hydraulics. New York: McGraw-Hill, 1959. (Escoamento crítico; "
         "faixa da borda livre do U.S. Bureau of Reclamation.)"));
-    blocks.paragraph(QString::fromUtf8(
+    blocks.reference(QString::fromUtf8(
         "FHWA. Design of Roadside Channels with Flexible Linings. Hydraulic Engineering "
         "Circular No. 15 (HEC-15), 3. ed. Washington: Federal Highway Administration, 2005. "
         "(Tensão de projeto τ = γ · d · S0.)"));

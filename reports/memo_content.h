@@ -46,6 +46,7 @@ enum class BlockKind {
     Line,      // a line of the heading
     Heading,   // "1. Dados"
     Paragraph, // text that wraps
+    Reference, // one entry of the references, which wraps and never breaks across pages
     Formula,   // one formula a line, indented
     Table,     // cells; the first row is the header
     Rows,      // trial rows, one a line, exactly as listed; the first is the column heading

@@ -17,63 +17,77 @@ struct CellLines {
     bool alignRight = false; // a number: its lines end 2 mm inside the column
 };
 
-class MemoLayout {
-public:
-    MemoLayout(const MemoMeasures& measures, const MemoFrame& frame)
-        : measures_(measures), frame_(frame), page_(frame.body), y_(frame.body.top()) {
-        pages_.append(MemoPage{});
-    }
+// What never splits across pages: a line of text, a reference, a table row, a figure with its
+// caption. Its items are placed from its top at 0; the pages move them down to where it goes.
+struct Piece {
+    QList<MemoItem> items;
+    double height = 0.0;
+    double space = 0.0;     // above it, dropped where it starts a page
+    int lines = 1;          // the lines it counts as for the keeps before it
+    int keep = 0;           // the lines after it that go on its page with it
+    bool newPage = false;   // it starts a page
+    qsizetype heading = -1; // its table's heading row, repeated where the table goes on over
+};
 
-    QList<MemoPage> run(const QList<MemoBlock>& blocks, const QString& footerText) {
-        for (const MemoBlock& block : blocks)
-            place(block);
-        for (qsizetype k = 0; k < pages_.size(); ++k)
-            footer(pages_[k], footerText, int(k + 1), int(pages_.size()));
-        return pages_;
+void moveDown(MemoText& text, double dy) {
+    text.baseline.ry() += dy;
+    text.box.translate(0, dy);
+}
+void moveDown(MemoFill& fill, double dy) {
+    fill.rect.translate(0, dy);
+}
+void moveDown(MemoRule& rule, double dy) {
+    rule.line.translate(0, dy);
+}
+void moveDown(MemoPicture& picture, double dy) {
+    picture.rect.translate(0, dy);
+}
+
+// The blocks cut into pieces, each laid out as if on top of a page. Where a block may break
+// is said by the pieces' keeps: a heading keeps the two lines after it, a table's heading row
+// its first two rows, a text at least two lines on either side of a break, a table at least
+// two rows on its last page; the last text before the end (or a new page) goes whole.
+class MemoPieces {
+public:
+    MemoPieces(const MemoMeasures& measures, const MemoFrame& frame)
+        : measures_(measures), frame_(frame), width_(frame.body.width()),
+          pageHeight_(frame.body.height()) {}
+
+    QList<Piece> run(const QList<MemoBlock>& blocks) {
+        for (qsizetype k = 0; k < blocks.size(); ++k) {
+            const bool last = k + 1 == blocks.size() || blocks[k + 1].kind == BlockKind::NewPage;
+            place(blocks[k], last);
+        }
+        return pieces_;
     }
 
 private:
     double millimetres(double mm) const { return frame_.millimetres(mm); }
     double spacing(MemoStyle style) const { return measures_.lineSpacing(style); }
 
-    void newPage() {
-        pages_.append(MemoPage{});
-        y_ = page_.top();
-    }
-
-    // Starts a new page unless the height fits on what is left of this one.
-    void need(double height) {
-        if (y_ + height > page_.bottom() && y_ > page_.top())
-            newPage();
-    }
-
-    void add(MemoItem item) { pages_.last().items.append(std::move(item)); }
-
-    void text(MemoStyle style, const QPointF& baseline, const QString& content) {
-        const double ascent = measures_.ascent(style);
-        const QRectF box(baseline.x(), baseline.y() - ascent, measures_.advance(style, content),
-                         ascent + measures_.descent(style));
-        add(MemoText{style, baseline, content, box});
-    }
-
-    void footer(MemoPage& page, const QString& footerText, int number, int count) const {
-        const MemoStyle style = MemoStyle::Footer;
-        const double baseline = frame_.footerBaseline();
-        const QString numbering = QString::fromUtf8("Página %1 de %2").arg(number).arg(count);
-        const double ascent = measures_.ascent(style);
-        const double height = ascent + measures_.descent(style);
-        const double numberLeft = page_.right() - measures_.advance(style, numbering);
-        page.items.append(MemoText{
-            style, QPointF(page_.left(), baseline), footerText,
-            QRectF(page_.left(), baseline - ascent, measures_.advance(style, footerText), height)});
-        page.items.append(
-            MemoText{style, QPointF(numberLeft, baseline), numbering,
-                     QRectF(numberLeft, baseline - ascent, page_.right() - numberLeft, height)});
-    }
-
     QStringList wrapped(MemoStyle style, const QString& content, double width) const {
         return wrapText(content, width,
                         [&](QStringView piece) { return measures_.advance(style, piece); });
+    }
+
+    MemoText text(MemoStyle style, const QPointF& baseline, const QString& content) const {
+        const double ascent = measures_.ascent(style);
+        const QRectF box(baseline.x(), baseline.y() - ascent, measures_.advance(style, content),
+                         ascent + measures_.descent(style));
+        return MemoText{style, baseline, content, box};
+    }
+
+    // A new piece, with the space that the blocks before left above it.
+    Piece& start(double height, int lines = 1) {
+        Piece piece;
+        piece.height = height;
+        piece.lines = lines;
+        piece.space = space_;
+        piece.newPage = newPage_;
+        space_ = 0.0;
+        newPage_ = false;
+        pieces_.append(piece);
+        return pieces_.last();
     }
 
     // The heading of the trial rows is bold in the rows' line spacing.
@@ -81,30 +95,38 @@ private:
         return style == MemoStyle::RowsBold ? MemoStyle::Rows : style;
     }
 
-    void line(MemoStyle style, const QString& content, double indent = 0) {
+    // The text's lines, no wider than the page, in one piece.
+    Piece& together(MemoStyle style, const QString& content, double indent = 0) {
         const MemoStyle spaced = spacedAs(style);
-        need(spacing(spaced));
-        text(style, QPointF(page_.left() + indent, y_ + measures_.ascent(spaced)), content);
-        y_ += spacing(spaced);
+        const QStringList pieceLines = wrapped(style, content, width_ - indent);
+        Piece& piece = start(pieceLines.size() * spacing(spaced), int(pieceLines.size()));
+        for (qsizetype k = 0; k < pieceLines.size(); ++k)
+            piece.items << text(style,
+                                QPointF(frame_.body.left() + indent,
+                                        k * spacing(spaced) + measures_.ascent(spaced)),
+                                pieceLines[k]);
+        return piece;
     }
 
-    // The text in lines no wider than the page, broken between words.
-    void lines(MemoStyle style, const QString& content, double indent = 0) {
-        for (const QString& piece : wrapped(style, content, page_.width() - indent))
-            line(style, piece, indent);
-    }
-
-    void paragraph(const QString& content) {
-        lines(MemoStyle::Body, content);
-        y_ += spacing(MemoStyle::Body) * 0.3;
+    // The text's lines a piece each, broken between pages with two lines at least on either
+    // side; whole where it is the last before the end.
+    void flowing(MemoStyle style, const QString& content, bool whole, double indent = 0) {
+        const QStringList pieceLines = wrapped(style, content, width_ - indent);
+        const int count = int(pieceLines.size());
+        for (int k = 0; k < count; ++k) {
+            Piece& piece = together(style, pieceLines[k], indent);
+            if (whole)
+                piece.keep = count - 1 - k;
+            else if (count > 1 && (k == 0 || k == count - 2))
+                piece.keep = 1;
+        }
     }
 
     void heading(const QString& content) {
         const double height = spacing(MemoStyle::Heading);
-        y_ += height * 0.6;
-        need(height * 3); // not alone at the foot of a page
-        lines(MemoStyle::Heading, content);
-        y_ += height * 0.2;
+        space_ += height * 0.6;
+        together(MemoStyle::Heading, content).keep = 2; // not alone at the foot of a page
+        space_ += height * 0.2;
     }
 
     // The cells of one row as lines inside their columns.
@@ -113,9 +135,9 @@ private:
             columns == 4 ? QList<double>{0.34, 0.24, 0.24, 0.18} : QList<double>{0.62, 0.2, 0.18};
         const bool spanning = cellRow.size() == 1;
         QList<CellLines> cells;
-        double x = page_.left();
+        double x = frame_.body.left();
         for (qsizetype c = 0; c < cellRow.size(); ++c) {
-            const double width = spanning ? page_.width() : page_.width() * shares.value(c);
+            const double width = spanning ? width_ : width_ * shares.value(c);
             CellLines cell;
             cell.style = header || spanning ? MemoStyle::TableBold : MemoStyle::Table;
             cell.alignRight = !header && c == 1 && columns == 3;
@@ -141,14 +163,16 @@ private:
         return spacing(MemoStyle::Table) * 1.35 + (lineCount - 1) * spacing(MemoStyle::Table);
     }
 
-    // Lines [from, to) of the row, shaded where it is the header or a title.
+    // Lines [from, to) of the row as a piece, shaded where it is the header or a title.
     void rowPiece(const QList<CellLines>& cells, bool shaded, int from, int to) {
         const double height = rowHeight(to - from);
+        const QRectF band(frame_.body.left(), 0, width_, height);
+        Piece& piece = start(height);
         if (shaded)
-            add(MemoFill{QRectF(page_.left(), y_, page_.width(), height)});
+            piece.items << MemoFill{band};
         const MemoStyle table = MemoStyle::Table;
         const double first =
-            y_ + (rowHeight(1) + measures_.ascent(table) - measures_.descent(table)) / 2;
+            (rowHeight(1) + measures_.ascent(table) - measures_.descent(table)) / 2;
         for (const CellLines& cell : cells) {
             for (int k = from; k < to && k < cell.lines.size(); ++k) {
                 const QString& content = cell.lines[k];
@@ -156,79 +180,103 @@ private:
                                                           measures_.advance(cell.style, content) -
                                                           millimetres(2)
                                                     : cell.x + millimetres(1.5);
-                text(cell.style, QPointF(left, first + (k - from) * spacing(table)), content);
+                piece.items << text(cell.style, QPointF(left, first + (k - from) * spacing(table)),
+                                    content);
             }
         }
-        add(MemoRule{QLineF(page_.left(), y_ + height, page_.right(), y_ + height)});
-        y_ += height;
+        piece.items << MemoRule{QLineF(band.bottomLeft(), band.bottomRight())};
     }
 
-    // A row on this page where it fits, on the next where it does not; a row taller than a
-    // page goes on over as many as it needs.
-    void tableRow(const QList<CellLines>& cells, bool shaded) {
+    // A row in one piece; a row taller than a page (less the heading row it may be repeated
+    // under) in as many pieces as it needs, each a page full. The index of its first piece.
+    qsizetype tableRow(const QList<CellLines>& cells, bool shaded, double room) {
+        const qsizetype first = pieces_.size();
         const int total = lineCount(cells);
-        need(rowHeight(total) <= page_.height() ? rowHeight(total) : rowHeight(1));
+        int perPage = total;
+        while (perPage > 1 && rowHeight(perPage) > room)
+            --perPage;
         int from = 0;
-        while (from < total) {
-            int to = total;
-            while (to > from + 1 && y_ + rowHeight(to - from) > page_.bottom())
-                --to;
-            rowPiece(cells, shaded, from, to);
-            from = to;
-            if (from < total)
-                newPage();
-        }
+        for (; total - from > perPage; from += perPage)
+            rowPiece(cells, shaded, from, from + perPage);
+        rowPiece(cells, shaded, from, total);
+        return first;
     }
 
     void table(const QList<QStringList>& cells) {
         const int columns = int(cells.value(0).size());
-        QList<QList<CellLines>> rows;
-        for (qsizetype r = 0; r < cells.size(); ++r)
-            rows << rowCells(cells[r], r == 0, columns);
-        // The header not alone at a foot.
-        const qsizetype leading = std::min<qsizetype>(cells.size(), 4);
-        int leadingLines = 0;
-        for (qsizetype r = 0; r < leading; ++r)
-            leadingLines += lineCount(rows[r]);
-        need(rowHeight(1) * leading + (leadingLines - leading) * spacing(MemoStyle::Table));
-        for (qsizetype r = 0; r < rows.size(); ++r)
-            tableRow(rows[r], r == 0 || cells[r].size() == 1);
-        y_ += spacing(MemoStyle::Table) * 0.5;
+        const qsizetype header = pieces_.size();
+        double room = pageHeight_;
+        for (qsizetype r = 0; r < cells.size(); ++r) {
+            const bool title = cells[r].size() == 1;
+            const qsizetype first = tableRow(rowCells(cells[r], r == 0, columns), r == 0 || title,
+                                             r == 0 ? pageHeight_ : room);
+            if (r == 0) {
+                pieces_.last().keep = 2; // the header not alone at a foot
+                room -= pieces_.last().height;
+                continue;
+            }
+            for (qsizetype k = first; k < pieces_.size(); ++k)
+                pieces_[k].heading = header;
+            // A title keeps its first row; the row before the last, the last.
+            pieces_.last().keep = (title || r == cells.size() - 2) ? 1 : 0;
+        }
+        space_ += spacing(MemoStyle::Table) * 0.5;
     }
 
+    // The trial rows, their heading repeated on each page they go on over.
     void rows(const QStringList& rowLines) {
-        for (qsizetype k = 0; k < rowLines.size(); ++k)
-            lines(k == 0 ? MemoStyle::RowsBold : MemoStyle::Rows, rowLines[k]);
-        y_ += spacing(MemoStyle::Rows) * 0.5;
+        const qsizetype header = pieces_.size();
+        for (qsizetype k = 0; k < rowLines.size(); ++k) {
+            Piece& row = together(k == 0 ? MemoStyle::RowsBold : MemoStyle::Rows, rowLines[k]);
+            if (k == 0)
+                row.keep = 2;
+            else
+                row.heading = header;
+            if (k > 0 && k == rowLines.size() - 2)
+                row.keep = 1;
+        }
+        space_ += spacing(MemoStyle::Rows) * 0.5;
     }
 
+    // The picture and its caption in one piece. The picture is 0,55 of the width high: two of
+    // them with their captions and a heading go on one page.
     void figure(const MemoBlock& block) {
-        const double height = page_.width() * 0.6;
+        const double height = width_ * 0.55;
         const double body = spacing(MemoStyle::Body);
-        need(height + body * 2);
-        add(MemoPicture{QRectF(page_.left(), y_, page_.width(), height), block.figure});
-        y_ += height + body * 0.3;
-        lines(MemoStyle::Body, block.text);
-        y_ += body * 0.5;
+        const QStringList caption = wrapped(MemoStyle::Body, block.text, width_);
+        const double captionTop = height + body * 0.3;
+        Piece& piece = start(captionTop + caption.size() * body, 1 + int(caption.size()));
+        piece.items << MemoPicture{QRectF(frame_.body.left(), 0, width_, height), block.figure};
+        for (qsizetype k = 0; k < caption.size(); ++k)
+            piece.items << text(MemoStyle::Body,
+                                QPointF(frame_.body.left(),
+                                        captionTop + k * body + measures_.ascent(MemoStyle::Body)),
+                                caption[k]);
+        space_ += body * 0.5;
     }
 
-    void place(const MemoBlock& block) {
+    void place(const MemoBlock& block, bool last) {
         switch (block.kind) {
         case BlockKind::Title:
-            lines(MemoStyle::Title, block.text);
-            y_ += spacing(MemoStyle::Title) * 0.3;
+            together(MemoStyle::Title, block.text);
+            space_ += spacing(MemoStyle::Title) * 0.3;
             break;
         case BlockKind::Line:
-            lines(MemoStyle::Body, block.text);
+            flowing(MemoStyle::Body, block.text, last);
             break;
         case BlockKind::Heading:
             heading(block.text);
             break;
         case BlockKind::Paragraph:
-            paragraph(block.text);
+            flowing(MemoStyle::Body, block.text, last);
+            space_ += spacing(MemoStyle::Body) * 0.3;
+            break;
+        case BlockKind::Reference:
+            together(MemoStyle::Body, block.text);
+            space_ += spacing(MemoStyle::Body) * 0.3;
             break;
         case BlockKind::Formula:
-            lines(MemoStyle::Body, block.text, millimetres(8));
+            flowing(MemoStyle::Body, block.text, last, millimetres(8));
             break;
         case BlockKind::Table:
             table(block.cells);
@@ -240,23 +288,116 @@ private:
             figure(block);
             break;
         case BlockKind::NewPage:
-            newPage();
+            newPage_ = true;
             break;
         }
     }
 
     const MemoMeasures& measures_;
     MemoFrame frame_;
-    QRectF page_; // the room of the blocks
-    QList<MemoPage> pages_;
-    double y_ = 0.0;
+    double width_;
+    double pageHeight_;
+    QList<Piece> pieces_;
+    double space_ = 0.0; // above the next piece
+    bool newPage_ = false;
 };
+
+// The pieces down the pages: each on the page it starts on, where it and the lines it keeps
+// fit, otherwise on the next.
+class MemoPager {
+public:
+    MemoPager(const QList<Piece>& pieces, const MemoFrame& frame)
+        : pieces_(pieces), top_(frame.body.top()), bottom_(frame.body.bottom()) {}
+
+    QList<MemoPage> run() {
+        pages_.append(MemoPage{});
+        for (qsizetype k = 0; k < pieces_.size(); ++k) {
+            const Piece& piece = pieces_[k];
+            if ((piece.newPage || !fits(k)) && !fresh_)
+                newPage();
+            if (fresh_ && piece.heading >= 0)
+                put(pieces_[piece.heading], top_);
+            put(piece, fresh_ ? y_ : y_ + piece.space);
+            fresh_ = false;
+        }
+        return pages_;
+    }
+
+private:
+    // The first piece after the pieces from first on that must share its page: each takes
+    // that many lines after it along.
+    qsizetype keptUntil(qsizetype first) const {
+        int owed = pieces_[first].keep;
+        qsizetype end = first + 1;
+        for (; owed > 0 && end < pieces_.size() && !pieces_[end].newPage; ++end)
+            owed = std::max(owed - pieces_[end].lines, pieces_[end].keep);
+        return end;
+    }
+
+    // Whether the piece fits below what is on the page, with the lines it keeps; where those
+    // could not share even an empty page, the piece alone.
+    bool fits(qsizetype k) const {
+        double height = pieces_[k].height;
+        const qsizetype end = keptUntil(k);
+        double kept = height;
+        for (qsizetype j = k + 1; j < end; ++j)
+            kept += pieces_[j].space + pieces_[j].height;
+        const double heading = pieces_[k].heading >= 0 ? pieces_[pieces_[k].heading].height : 0.0;
+        if (kept + heading <= bottom_ - top_)
+            height = kept;
+        return y_ + pieces_[k].space + height <= bottom_;
+    }
+
+    void newPage() {
+        pages_.append(MemoPage{});
+        y_ = top_;
+        fresh_ = true;
+    }
+
+    void put(const Piece& piece, double top) {
+        for (MemoItem item : piece.items) {
+            std::visit([top](auto& placed) { moveDown(placed, top); }, item);
+            pages_.last().items.append(std::move(item));
+        }
+        y_ = top + piece.height;
+    }
+
+    const QList<Piece>& pieces_;
+    double top_;
+    double bottom_;
+    QList<MemoPage> pages_;
+    double y_ = top_;
+    bool fresh_ = true; // nothing of the body on the page yet
+};
+
+// Each page's footer: footerText at the left, "Página N de M" at the right.
+void addFooters(QList<MemoPage>& pages, const QString& footerText, const MemoMeasures& measures,
+                const MemoFrame& frame) {
+    const MemoStyle style = MemoStyle::Footer;
+    const QRectF& body = frame.body;
+    const double baseline = frame.footerBaseline();
+    const double ascent = measures.ascent(style);
+    const double height = ascent + measures.descent(style);
+    for (qsizetype k = 0; k < pages.size(); ++k) {
+        const QString numbering = QString::fromUtf8("Página %1 de %2").arg(k + 1).arg(pages.size());
+        const double numberLeft = body.right() - measures.advance(style, numbering);
+        pages[k].items.append(MemoText{
+            style, QPointF(body.left(), baseline), footerText,
+            QRectF(body.left(), baseline - ascent, measures.advance(style, footerText), height)});
+        pages[k].items.append(
+            MemoText{style, QPointF(numberLeft, baseline), numbering,
+                     QRectF(numberLeft, baseline - ascent, body.right() - numberLeft, height)});
+    }
+}
 
 } // namespace
 
 QList<MemoPage> layOutMemo(const QList<MemoBlock>& blocks, const QString& footerText,
                            const MemoMeasures& measures, const MemoFrame& frame) {
-    return MemoLayout(measures, frame).run(blocks, footerText);
+    const QList<Piece> pieces = MemoPieces(measures, frame).run(blocks);
+    QList<MemoPage> pages = MemoPager(pieces, frame).run();
+    addFooters(pages, footerText, measures, frame);
+    return pages;
 }
 
 } // namespace vazolar::reports

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "memo_content.h"
+#include "page_units.h"
 
 #include <QLineF>
 #include <QList>
@@ -61,12 +62,16 @@ struct MemoPage {
 struct MemoFrame {
     QRectF body;
     double unitsPerInch = 600.0;
-    double millimetres(double mm) const { return mm * unitsPerInch / 25.4; }
+    double millimetres(double mm) const { return mm * unitsPerInch / kMillimetresPerInch; }
     double footerBaseline() const { return body.bottom() + millimetres(10); }
 };
 
 // The blocks on pages, each page with its footer: footerText at the left, "Página N de M" at
-// the right.
+// the right. A heading goes with the two lines after it, a table's heading row with its first
+// two rows and again at the top of each page the table goes on over; a reference, a table row
+// and a figure with its caption are never broken (a row taller than a page is, page by page); a
+// text leaves two lines at least on either side of a break, a table two rows at least on its
+// last page, and the last text before the end goes whole.
 QList<MemoPage> layOutMemo(const QList<MemoBlock>& blocks, const QString& footerText,
                            const MemoMeasures& measures, const MemoFrame& frame);
 

@@ -1,5 +1,6 @@
 #include "memo_pdf.h"
 
+#include "a4_page.h"
 #include "drawings/adopted_pictures.h"
 #include "drawings/plot_painter.h"
 #include "drawings/section_painter.h"
@@ -10,8 +11,6 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -21,9 +20,6 @@
 namespace vazolar::reports {
 
 namespace {
-
-constexpr int kResolution = 600; // dots per inch of the page's coordinates
-constexpr double kMarginMillimetres = 20.0;
 
 // Paints the laid-out pages, each item as the layout placed it.
 class PagePainter {
@@ -75,24 +71,16 @@ private:
 };
 
 void setUpPdf(QPdfWriter& pdf, const MemoInput& input) {
-    pdf.setResolution(kResolution);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(kMarginMillimetres, kMarginMillimetres,
-                                            kMarginMillimetres, kMarginMillimetres + 5),
-                                  QPageLayout::Millimeter));
+    pdf.setResolution(kMemoUnitsPerInch);
+    pdf.setPageLayout(memoPageLayout());
     pdf.setCreator(QStringLiteral("VAZOLAR %1").arg(input.version));
     pdf.setTitle(memoTitle(input));
-}
-
-MemoFrame frameOf(const QPdfWriter& pdf) {
-    return {QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(kResolution).size()),
-            kResolution};
 }
 
 QList<MemoPage> pagesOn(const QPdfWriter& pdf, const MemoInput& input) {
     return layOutMemo(memoBlocks(input),
                       QStringLiteral("VAZOLAR %1 — %2").arg(input.version, memoTitle(input)),
-                      MemoFontMeasures(pdf), frameOf(pdf));
+                      MemoFontMeasures(pdf), memoFrame());
 }
 
 void paintPages(QPdfWriter& pdf, const QList<MemoPage>& pages, const MemoInput& input) {

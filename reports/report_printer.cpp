@@ -1,5 +1,6 @@
 #include "report_printer.h"
 
+#include "a4_page.h"
 #include "glyph_line_painter.h"
 #include "io/atomic_file.h"
 #include "page_units.h"
@@ -8,7 +9,6 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -121,7 +121,7 @@ Outcome<> printReport(QPrinter& printer, const PrintedReport& report) {
         return Failure{QStringLiteral("A impressora está com erro e não pode imprimir.")};
     // A4 before any measuring: the bottom limit must belong to the paper the rows land on. A
     // printer without A4 keeps its paper, and the measures below are then that paper's.
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageSize(a4Paper());
     if (printsToPdfFile(printer))
         return printToPdfFile(printer, report);
     if (Outcome<> painted = paintReport(printer, report); !painted)

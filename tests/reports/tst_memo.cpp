@@ -36,6 +36,20 @@ const SizingInput kWorkedTrapezoid{.shape = Shape::Trapezoidal,
                                    .start = "0,5",
                                    .scrollValue = 19};
 
+// The README's circle: D 0,90 at I 0,1 %, n 0,015, Q 0,5 m³/s, ymaxd 0,85, verified alone.
+MemoInput circleMemo() {
+    const AdoptedRequest circle{.shape = Shape::Circular,
+                                .slope = "0,1",
+                                .roughness = "0,015",
+                                .discharge = "0,5",
+                                .diameter = "0,90",
+                                .maxDepthRatio = "0,85"};
+    return {
+        {},      QDate(2026, 12, 9),
+        "1.0.0", std::nullopt,
+        circle,  verifyAdoptedSection(circle, testing::testFieldNames(Shape::Circular)).value()};
+}
+
 // The obra of a real project, 200 characters.
 const QString kLongWork =
     "Implantação do canal de irrigação da margem esquerda entre as estacas 12+5,00 e "
@@ -159,6 +173,23 @@ private slots:
                 pages[page].contains(QString("Página %1 de %2").arg(page + 1).arg(pages.size())));
         QVERIFY(!pages.join(' ').contains("Anexo A"));
         QVERIFY(allFontsEmbedded(path));
+    }
+
+    // The README's memos on as few pages as the page rules leave them, with the real fonts.
+    void pageCounts_data() {
+        QTest::addColumn<MemoInput>("input");
+        QTest::addColumn<int>("pages");
+        MemoInput unnamed = memoOf(kWorkedTrapezoid);
+        unnamed.identity = {};
+        QTest::newRow("verificar circular") << circleMemo() << 3;
+        QTest::newRow("dimensionar the worked trapezoid") << unnamed << 4;
+        QTest::newRow("the worked trapezoid with obra, trecho and engineer")
+            << memoOf(kWorkedTrapezoid) << 4;
+    }
+    void pageCounts() {
+        QFETCH(MemoInput, input);
+        QFETCH(int, pages);
+        QCOMPARE(memoPages(input).size(), pages);
     }
 
     // Long identification texts and long typed values wrap inside their room; nothing is
