@@ -1,7 +1,7 @@
 #include "adopted_pictures.h"
 
 #include "engine/adopted_section.h"
-#include "engine/bracketed_root.h"
+#include "engine/specific_energy.h"
 #include "picture_style.h"
 #include "wording/number_text.h"
 
@@ -95,25 +95,6 @@ QList<DimensionLine> dimensionsOf(const AdoptedResult& result) {
     return dimensions;
 }
 
-double energyAt(const Section& section, double depth, double discharge) {
-    const double velocity = discharge / flowGeometry(section, depth).area;
-    return depth + velocity * velocity / (2 * hydraulics::kGravity);
-}
-
-// The other depth with the same specific energy as y, on the other side of yc, within the
-// plotted levels.
-std::optional<double> alternateDepth(const AdoptedResult& result, double critical, double top) {
-    const Section& section = result.inputs.section;
-    const double target = energyAt(section, result.depth, result.discharge);
-    const auto excess = [&](double depth) {
-        return energyAt(section, depth, result.discharge) - target;
-    };
-    const hydraulics::Bracket bracket = result.depth > critical
-                                            ? hydraulics::Bracket{critical * 1e-6, critical}
-                                            : hydraulics::Bracket{critical, top};
-    return hydraulics::bracketedRoot(excess, bracket, 1e-12 * top);
-}
-
 } // namespace
 
 SectionPicture sectionPicture(const AdoptedResult& result) {
@@ -163,13 +144,14 @@ PlotPicture energyCurve(const AdoptedResult& result) {
     const Section& section = result.inputs.section;
     const double top = isPipe(result) ? deepestDepth(section) : topLevel(result);
     const std::optional<double> critical = result.flow.criticalDepth;
-    const double least = critical ? energyAt(section, *critical, result.discharge) : 0.0;
-    const double working = energyAt(section, result.depth, result.discharge);
-    const double widest =
-        std::max({energyAt(section, top, result.discharge), 2 * least, 1.25 * working});
+    const double least =
+        critical ? hydraulics::specificEnergyAt(section, *critical, result.discharge) : 0.0;
+    const double working = hydraulics::specificEnergyAt(section, result.depth, result.discharge);
+    const double widest = std::max(
+        {hydraulics::specificEnergyAt(section, top, result.discharge), 2 * least, 1.25 * working});
     Curve curve{{}, kWaterEdge, Qt::SolidLine};
     for (const double level : levels(top).mid(1)) {
-        const double energy = energyAt(section, level, result.discharge);
+        const double energy = hydraulics::specificEnergyAt(section, level, result.discharge);
         if (energy <= widest * 1.5)
             curve.points << QPointF(energy, level);
     }
@@ -184,7 +166,9 @@ PlotPicture energyCurve(const AdoptedResult& result) {
     plot.curves << Curve{{{0, 0}, {reference, reference}}, kGrid.darker(150), Qt::DashLine};
     if (critical) {
         plot.markers << Marker{{least, *critical}, QString::fromUtf8("Emín (yc)")};
-        if (const auto alternate = alternateDepth(result, *critical, top))
+        // The other depth with the working depth's energy, within the plotted levels.
+        if (const auto alternate =
+                hydraulics::alternateDepth(section, result.depth, result.discharge, top))
             plot.markers << Marker{{working, *alternate}, QStringLiteral("alternada")};
     }
     plot.markers << Marker{{working, result.depth}, QStringLiteral("y")};

@@ -1,6 +1,7 @@
 #include "flow_at_depth.h"
 
 #include "critical_depth.h"
+#include "specific_energy.h"
 
 #include <cmath>
 
@@ -63,8 +64,7 @@ void fillMotion(HydraulicCheck& check, double discharge, double slopePercent) {
         check.froude = nonNegative(*check.velocity / std::sqrt(kGravity * *check.hydraulicDepth));
     check.regime = regimeOf(check.froude);
     if (check.depth && check.velocity)
-        check.specificEnergy =
-            positive(*check.depth + *check.velocity * *check.velocity / (2 * kGravity));
+        check.specificEnergy = positive(specificEnergy(*check.depth, *check.velocity));
     if (check.hydraulicRadius && std::isfinite(slopePercent) && slopePercent >= 0.0)
         check.bedShear = nonNegative(kWaterWeight * *check.hydraulicRadius * slopePercent / 100);
 }

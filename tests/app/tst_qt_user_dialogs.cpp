@@ -85,9 +85,11 @@ private slots:
         QCOMPARE(path, std::optional<QString>(folder.filePath("VAZOLAR.TXT")));
     }
 
+    // No path, and not for want of asking: the dialog was shown and cancelled.
     void cancellingTheSaveDialogGivesNoPath() {
         ModalAnswers user({[](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); }});
         QCOMPARE(dialogs.askSavePath(nullptr, promptFor(folder.filePath("VAZOLAR"))), std::nullopt);
+        QCOMPARE(user.answered(), 1);
     }
 
     void anExistingFileIsReplacedOnlyAfterAsking() {
@@ -117,6 +119,7 @@ private slots:
             accept ? printDialog->accept() : printDialog->reject();
         }});
         QCOMPARE(dialogs.askPrinter(nullptr, printer), accept);
+        QCOMPARE(user.answered(), 1);
     }
 };
 

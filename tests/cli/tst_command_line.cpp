@@ -1,12 +1,17 @@
+#include "cli/command_table.h"
 #include "cli/exit_statuses.h"
 #include "cli_helpers.h"
 #include "examples.h"
 #include "test_registry.h"
 
 #include <QFile>
+#include <QMap>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+#include <utility>
 
 using namespace vazolar;
 using namespace vazolar::testing;
@@ -32,6 +37,27 @@ QStringList without(QStringList arguments, const QString& option) {
     const qsizetype at = arguments.indexOf(option);
     arguments.remove(at, 2);
     return arguments;
+}
+
+// Each option of the table with the commands that take it.
+QMap<QString, unsigned> tableOwners() {
+    QMap<QString, unsigned> owners;
+    for (const cli::OptionSpec& option : cli::optionTable())
+        owners[option.name] |= option.commands;
+    return owners;
+}
+
+// The parser's first complaint about the option given empty on the command line, when the
+// command does not take it there: an option of another command, or of another shape. Empty
+// where it takes it; the command then fails on a later check and writes nothing.
+QString refusal(const QStringList& commandLine, const QString& option) {
+    const CommandRun run = runCommand(commandLine + QStringList{"--" + option, ""});
+    const QString line = run.err.section(u'\n', 0, 0);
+    const QString head = "vazolar: a opção --" + option;
+    if (run.status == 2 &&
+        (line.startsWith(head + " é de ") || line.startsWith(head + " não vale ")))
+        return line;
+    return {};
 }
 
 } // namespace
@@ -213,6 +239,43 @@ private slots:
         QVERIFY(listed > 0);
         if (section.contains("dimensionar"))
             QVERIFY(part.simplified().contains("0,008; 0,009; 0,01; 0,02;"));
+    }
+
+    // The parser against the option table: a command takes each option the table gives it
+    // (on one shape at least) and refuses every other as another command's.
+    void commandsTakeTheOptionsOfTheTable_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QList<QStringList>>("commandLines");
+        const QStringList shapes{"trapezoidal", "retangular", "triangular", "circular"};
+        for (const auto& [command, name] : {std::pair{cli::kSizeCommand, "dimensionar"},
+                                            std::pair{cli::kVerifyCommand, "verificar"}}) {
+            QList<QStringList> lines;
+            for (const QString& shape : shapes)
+                lines << QStringList{name, shape};
+            QTest::newRow(name) << int(command) << lines;
+        }
+        QTest::newRow("lote") << int(cli::kBatchCommand) << QList<QStringList>{{"lote", "a.csv"}};
+    }
+
+    void commandsTakeTheOptionsOfTheTable() {
+        QFETCH(int, command);
+        QFETCH(QList<QStringList>, commandLines);
+        const QString name = commandLines[0][0];
+        const QMap<QString, unsigned> owners = tableOwners();
+        for (auto option = owners.cbegin(); option != owners.cend(); ++option) {
+            const bool taken = std::any_of(
+                commandLines.cbegin(), commandLines.cend(),
+                [&](const QStringList& line) { return refusal(line, option.key()).isEmpty(); });
+            QVERIFY2(taken == bool(*option & unsigned(command)), qPrintable(option.key()));
+            if (taken)
+                continue;
+            const QString why = refusal(commandLines[0], option.key());
+            QVERIFY2(why.contains(" é de ") && why.endsWith(", não de " + name + "."),
+                     qPrintable(why));
+            for (const cli::CommandSpec& owner : cli::commandTable())
+                QCOMPARE(why.contains(owner.name),
+                         bool(*option & owner.command) || owner.name == name);
+        }
     }
 
     void windowsWithoutArguments_data() {
