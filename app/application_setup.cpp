@@ -1,6 +1,6 @@
 #include "application_setup.h"
 
-#include "qt_portuguese.h"
+#include "io/qt_portuguese.h"
 #include "reports/typeface.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ void setUpApplication(QApplication& app) {
     QApplication::setApplicationVersion(QStringLiteral(VAZOLAR_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/vazolar.svg")));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    installQtPortuguese(app);
+    io::installQtPortuguese(app);
     // Fontconfig usually maps Times New Roman to Liberation Serif by itself; this covers
     // systems where it does not.
     QFont::insertSubstitution(kTypeface, QStringLiteral("Liberation Serif"));

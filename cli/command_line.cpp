@@ -222,6 +222,16 @@ Outcome<Outputs> outputsOf(const QCommandLineParser& parser, const QStringList& 
     return Outputs{path.value(), format.value(), memo.value()};
 }
 
+// The options of the shape's fields of a group, in the table's order.
+QStringList fieldOptions(Shape shape, FieldGroup group) {
+    QStringList options;
+    for (const AdoptedFieldSpec& field : adoptedFields()) {
+        if (field.group == group && field.takenBy(shape))
+            options << QString::fromLatin1(field.option);
+    }
+    return options;
+}
+
 const QStringList kMemoOptions{"memoria", "obra", "trecho", "responsavel"};
 
 Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QStringList& positional) {
@@ -230,9 +240,7 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
         return shape.failure();
     const QStringList options = optionsOf(shape.value());
     QStringList memoOptions{"obra", "trecho", "responsavel"};
-    if (shape.value() != Shape::Circular)
-        memoOptions << "borda-livre"
-                    << "altura";
+    memoOptions << fieldOptions(shape.value(), FieldGroup::Bank);
     const Outcome<> allowed =
         allowOnly(parser, options + memoOptions + QStringList{"saida", "formato", "memoria"},
                   kSizeCommand, shapeWhere(shape.value()));
@@ -260,20 +268,14 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
     return request;
 }
 
-// The options of `verificar` that a shape takes: its dimension, its angle, the flow, the
-// freeboard of the open shapes, the limits (y/D on the circle only) and the output.
+// The options of `verificar` that a shape takes: its fields and the output.
 QStringList verifyOptions(Shape shape) {
-    QStringList options{"i", "n", "q", "y", "vmax", "vmin", "frmax", "saida", "formato"};
+    QStringList options{"saida", "formato"};
     options << kMemoOptions;
-    if (const auto dimension = adoptedDimension(shape))
-        options << QString::fromLatin1(dimension->name);
-    if (shape == Shape::Trapezoidal)
-        options << "angulo";
-    if (shape == Shape::Circular)
-        options << "ymaxd";
-    else
-        options << "borda-livre"
-                << "altura";
+    for (const AdoptedFieldSpec& field : adoptedFields()) {
+        if (field.takenBy(shape))
+            options << QString::fromLatin1(field.option);
+    }
     return options;
 }
 
@@ -306,13 +308,9 @@ Outcome<> verifyUsage(const QCommandLineParser& parser, Shape shape) {
             allowOnly(parser, verifyOptions(shape), kVerifyCommand, shapeWhere(shape));
         !allowed)
         return allowed;
-    QStringList required{"i", "n"};
-    if (const auto dimension = adoptedDimension(shape))
-        required << QString::fromLatin1(dimension->name);
-    if (shape == Shape::Trapezoidal)
-        required << "angulo";
-    for (const QString& name : required) {
-        if (!parser.isSet(name))
+    for (const AdoptedFieldSpec& field : adoptedFields()) {
+        const QString name = QString::fromLatin1(field.option);
+        if (field.requiredBy(shape) && !parser.isSet(name))
             return usageError(QStringLiteral("falta a opção --%1.").arg(name));
     }
     if (parser.isSet("q") == parser.isSet("y"))
@@ -326,19 +324,10 @@ Outcome<> verifyUsage(const QCommandLineParser& parser, Shape shape) {
 AdoptedRequest adoptedSection(const QCommandLineParser& parser, Shape shape) {
     AdoptedRequest section;
     section.shape = shape;
-    section.slope = parser.value("i");
-    section.roughness = parser.value("n");
-    section.discharge = parser.value("q");
-    section.depth = parser.value("y");
-    section.angle = parser.value("angulo");
-    if (const auto dimension = adoptedDimension(shape))
-        section.*dimension->text = parser.value(QString::fromLatin1(dimension->name));
-    section.freeboard = parser.value("borda-livre");
-    section.bankHeight = parser.value("altura");
-    section.maxVelocity = parser.value("vmax");
-    section.minVelocity = parser.value("vmin");
-    section.maxFroude = parser.value("frmax");
-    section.maxDepthRatio = parser.value("ymaxd");
+    for (const AdoptedFieldSpec& field : adoptedFields()) {
+        if (field.takenBy(shape))
+            section.*field.text = parser.value(QString::fromLatin1(field.option));
+    }
     return section;
 }
 

@@ -7,8 +7,6 @@
 #include "wording/shape_description.h"
 #include "wording/trial_rows.h"
 
-#include <span>
-
 namespace vazolar::cli {
 
 namespace {
@@ -20,25 +18,6 @@ Outcome<> takeTyped(QString& text, const QString& name) {
     text = typed.value();
     return {};
 }
-
-struct RequestNumber {
-    QString AdoptedRequest::*text;
-    AdoptedField field;
-};
-
-// In the order the request's numbers are read: the flow and the angle, then the shape's
-// dimension, then the bank and the limits.
-constexpr RequestNumber kFlowNumbers[] = {{&AdoptedRequest::slope, AdoptedField::Slope},
-                                          {&AdoptedRequest::roughness, AdoptedField::Roughness},
-                                          {&AdoptedRequest::discharge, AdoptedField::Discharge},
-                                          {&AdoptedRequest::depth, AdoptedField::Depth},
-                                          {&AdoptedRequest::angle, AdoptedField::Angle}};
-constexpr RequestNumber kLimitNumbers[] = {
-    {&AdoptedRequest::bankHeight, AdoptedField::BankHeight},
-    {&AdoptedRequest::maxVelocity, AdoptedField::MaxVelocity},
-    {&AdoptedRequest::minVelocity, AdoptedField::MinVelocity},
-    {&AdoptedRequest::maxFroude, AdoptedField::MaxFroude},
-    {&AdoptedRequest::maxDepthRatio, AdoptedField::MaxDepthRatio}};
 
 // The freeboard's number, in metres or before its "%", as a field takes it; "usbr" as it is.
 Outcome<> takeTypedFreeboard(QString& rule, const QString& name) {
@@ -89,24 +68,15 @@ Outcome<> takeTypedOptions(SizingInput& input) {
     return {};
 }
 
+// Every number of the request in the table's order, the freeboard rule last.
 Outcome<> takeTypedRequest(AdoptedRequest& request) {
     const FieldNamer names = verifyOptionNames(request.shape);
-    const auto takeAll = [&](std::span<const RequestNumber> numbers) -> Outcome<> {
-        for (const RequestNumber& number : numbers) {
-            if (Outcome<> typed = takeTyped(request.*number.text, names(number.field)); !typed)
-                return typed;
-        }
-        return {};
-    };
-    if (Outcome<> typed = takeAll(kFlowNumbers); !typed)
-        return typed;
-    if (const auto dimension = adoptedDimension(request.shape)) {
-        if (Outcome<> typed = takeTyped(request.*dimension->text, names(AdoptedField::Dimension));
-            !typed)
+    for (const AdoptedFieldSpec& field : adoptedFields()) {
+        if (field.id == AdoptedField::Freeboard || !field.takenBy(request.shape))
+            continue;
+        if (Outcome<> typed = takeTyped(request.*field.text, names(field.id)); !typed)
             return typed;
     }
-    if (Outcome<> typed = takeAll(kLimitNumbers); !typed)
-        return typed;
     return takeTypedFreeboard(request.freeboard, names(AdoptedField::Freeboard));
 }
 

@@ -79,37 +79,32 @@ const QString kUndefined = QString::fromUtf8("—");
 // How the window's messages name its fields: by their captions; the freeboard's value by the
 // rule picked in the list.
 FieldNamer windowFieldNames(Shape shape, const QString& freeboardRule) {
-    return [shape, freeboardRule](AdoptedField field) -> QString {
-        switch (field) {
-        case AdoptedField::Slope:
-            return QStringLiteral("I (%)");
-        case AdoptedField::Roughness:
-            return QStringLiteral("n");
-        case AdoptedField::Discharge:
-            return QString::fromUtf8("Q (m³/s)");
-        case AdoptedField::Depth:
-            return QStringLiteral("y (m)");
-        case AdoptedField::Angle:
-            return QString::fromUtf8("Ângulo (°)");
-        case AdoptedField::Dimension:
-            return QString::fromUtf8(adoptedDimension(shape)->caption);
-        case AdoptedField::Freeboard:
-        case AdoptedField::BankHeight:
+    return [shape, freeboardRule](AdoptedField id) -> QString {
+        if (id == AdoptedField::Freeboard || id == AdoptedField::BankHeight)
             return freeboardRule;
-        case AdoptedField::MaxVelocity:
-            return QString::fromUtf8("V máx (m/s)");
-        case AdoptedField::MinVelocity:
-            return QString::fromUtf8("V mín (m/s)");
-        case AdoptedField::MaxFroude:
-            return QString::fromUtf8("Fr máx");
-        case AdoptedField::MaxDepthRatio:
-            return QString::fromUtf8("y/D máx");
-        }
-        return {};
+        const auto field = adoptedField(shape, id);
+        return field ? QString::fromUtf8(field->caption) : QString();
     };
 }
 
 } // namespace
+
+// The window's line fields down the form, by their object names, where the shape takes them;
+// the bank's list goes between the flow and the limits. There is no depth: the window verifies
+// a discharge.
+struct WindowField {
+    AdoptedField id;
+    const char* objectName;
+};
+constexpr WindowField kFlowFields[] = {{AdoptedField::Dimension, "txtdimensao"},
+                                       {AdoptedField::Angle, "txtangulo"},
+                                       {AdoptedField::Slope, "txti"},
+                                       {AdoptedField::Roughness, "txtn"},
+                                       {AdoptedField::Discharge, "txtq"}};
+constexpr WindowField kLimitFields[] = {{AdoptedField::MaxVelocity, "txtvmax"},
+                                        {AdoptedField::MinVelocity, "txtvmin"},
+                                        {AdoptedField::MaxFroude, "txtfrmax"},
+                                        {AdoptedField::MaxDepthRatio, "txtymaxd"}};
 
 AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shape,
                              UserDialogs& dialogs, const QString& lastSavePath)
@@ -183,15 +178,17 @@ QLineEdit* AdoptedWindow::addField(const char* name, const QString& caption) {
     return field;
 }
 
+void AdoptedWindow::addLineFields(std::span<const WindowField> fields) {
+    for (const WindowField& field : fields) {
+        if (const auto spec = adoptedField(shape_, field.id))
+            lineFields_.push_back(
+                {spec->text, addField(field.objectName, QString::fromUtf8(spec->caption))});
+    }
+}
+
 void AdoptedWindow::buildFields() {
-    if (const auto dimension = adoptedDimension(shape_))
-        txtdimensao = addField("txtdimensao", QString::fromUtf8(dimension->caption));
-    if (shape_ == Shape::Trapezoidal)
-        txtangulo = addField("txtangulo", QString::fromUtf8("Ângulo (°)"));
-    txti = addField("txti", QStringLiteral("I (%)"));
-    txtn = addField("txtn", QStringLiteral("n"));
-    txtq = addField("txtq", QString::fromUtf8("Q (m³/s)"));
-    if (shape_ != Shape::Circular) {
+    addLineFields(kFlowFields);
+    if (takesField(shape_, AdoptedField::Freeboard)) {
         cmbborda = new QComboBox(this);
         cmbborda->setObjectName("cmbborda");
         for (const char* caption : kFreeboardCaptions)
@@ -200,11 +197,7 @@ void AdoptedWindow::buildFields() {
         fieldsLayout_->addRow(QStringLiteral("Borda livre"), cmbborda);
         txtborda = addField("txtborda", QStringLiteral("Valor"));
     }
-    txtvmax = addField("txtvmax", QString::fromUtf8("V máx (m/s)"));
-    txtvmin = addField("txtvmin", QString::fromUtf8("V mín (m/s)"));
-    txtfrmax = addField("txtfrmax", QString::fromUtf8("Fr máx"));
-    if (shape_ == Shape::Circular)
-        txtymaxd = addField("txtymaxd", QString::fromUtf8("y/D máx"));
+    addLineFields(kLimitFields);
 }
 
 // The memo's identification, kept for every window while the program runs.
@@ -246,12 +239,8 @@ void AdoptedWindow::buildPictures() {
 
 void AdoptedWindow::showRequest(const AdoptedRequest& request) {
     filling_ = true;
-    if (const auto dimension = adoptedDimension(shape_))
-        setFieldText(txtdimensao, request.*dimension->text);
-    setFieldText(txtangulo, request.angle);
-    setFieldText(txti, request.slope);
-    setFieldText(txtn, request.roughness);
-    setFieldText(txtq, request.discharge);
+    for (const LineField& field : lineFields_)
+        field.edit->setText(request.*field.text);
     if (cmbborda) {
         const int choice = freeboardChoice(request);
         cmbborda->setCurrentIndex(choice);
@@ -261,10 +250,6 @@ void AdoptedWindow::showRequest(const AdoptedRequest& request) {
         setFieldText(txtborda, choice == kDepthShare ? value.chopped(1) : value);
         txtborda->setEnabled(choice != kUsbr);
     }
-    setFieldText(txtvmax, request.maxVelocity);
-    setFieldText(txtvmin, request.minVelocity);
-    setFieldText(txtfrmax, request.maxFroude);
-    setFieldText(txtymaxd, request.maxDepthRatio);
     filling_ = false;
     recompute();
     if (!isVisible())
@@ -277,12 +262,8 @@ void AdoptedWindow::showRequest(const AdoptedRequest& request) {
 AdoptedRequest AdoptedWindow::request() const {
     AdoptedRequest request;
     request.shape = shape_;
-    if (const auto dimension = adoptedDimension(shape_))
-        request.*dimension->text = fieldText(txtdimensao);
-    request.angle = fieldText(txtangulo);
-    request.slope = fieldText(txti);
-    request.roughness = fieldText(txtn);
-    request.discharge = fieldText(txtq);
+    for (const LineField& field : lineFields_)
+        request.*field.text = field.edit->text();
     if (cmbborda) {
         switch (cmbborda->currentIndex()) {
         case kUsbr:
@@ -299,10 +280,6 @@ AdoptedRequest AdoptedWindow::request() const {
             break;
         }
     }
-    request.maxVelocity = fieldText(txtvmax);
-    request.minVelocity = fieldText(txtvmin);
-    request.maxFroude = fieldText(txtfrmax);
-    request.maxDepthRatio = fieldText(txtymaxd);
     return request;
 }
 

@@ -5,6 +5,8 @@
 #include "wording/adopted_text.h"
 
 #include <optional>
+#include <span>
+#include <vector>
 
 #include <QList>
 #include <QWidget>
@@ -20,6 +22,7 @@ namespace vazolar {
 
 class PictureView;
 class UserDialogs;
+struct WindowField; // a line field of the window and its object name
 
 // "Seção adotada": the section the engineer will build, after a sized trial. Its fields (the
 // dimension rounded up, the run's data, the freeboard rule and the design limits) can be
@@ -53,6 +56,7 @@ public:
 
 private:
     QLineEdit* addField(const char* name, const QString& caption);
+    void addLineFields(std::span<const WindowField> fields);
     void buildFields();
     void buildPictures();
     void recompute();
@@ -77,17 +81,15 @@ private:
 
     QFormLayout* fieldsLayout_ = nullptr;
     QFormLayout* memoLayout_ = nullptr;
-    QLineEdit* txtdimensao = nullptr; // b, B or D; the triangle has none
-    QLineEdit* txtangulo = nullptr;
-    QLineEdit* txti = nullptr;
-    QLineEdit* txtn = nullptr;
-    QLineEdit* txtq = nullptr;
+    // The fields the shape takes, each with the request's text it holds; the bank's list and
+    // its value apart.
+    struct LineField {
+        QString AdoptedRequest::*text;
+        QLineEdit* edit;
+    };
+    std::vector<LineField> lineFields_;
     QComboBox* cmbborda = nullptr;
     QLineEdit* txtborda = nullptr;
-    QLineEdit* txtvmax = nullptr;
-    QLineEdit* txtvmin = nullptr;
-    QLineEdit* txtfrmax = nullptr;
-    QLineEdit* txtymaxd = nullptr;
     QTableWidget* grdresultado = nullptr;
     QLabel* lblstatus = nullptr;
     QPushButton* cmdcopiar = nullptr;

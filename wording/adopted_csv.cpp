@@ -1,8 +1,8 @@
 #include "adopted_csv.h"
 
-#include "regime_text.h"
 #include "limit_text.h"
 #include "number_text.h"
+#include "regime_text.h"
 #include "shape_description.h"
 
 #include <QHash>
@@ -21,18 +21,10 @@ using Cells = QHash<QString, QString>;
 
 void putInputCells(Cells& cells, const AdoptedRequest& q) {
     cells["forma"] = shapeName(q.shape);
-    cells["i"] = q.slope;
-    cells["n"] = q.roughness;
-    cells["q"] = q.discharge;
-    cells["y"] = q.depth;
-    if (q.shape == Shape::Trapezoidal) {
-        cells["b"] = q.bottomWidth;
-        cells["angulo"] = q.angle;
+    for (const AdoptedFieldSpec& field : adoptedFields()) {
+        if (field.group == FieldGroup::Section && field.takenBy(q.shape))
+            cells[QString::fromLatin1(field.option)] = q.*field.text;
     }
-    if (q.shape == Shape::Rectangular)
-        cells["B"] = q.width;
-    if (q.shape == Shape::Circular)
-        cells["D"] = q.diameter;
 }
 
 void putResultCells(Cells& cells, const AdoptedResult& r) {

@@ -1,9 +1,9 @@
 #include "adopted_request.h"
 
 #include "adopted_verification.h"
+#include "engine/sections.h"
 #include "field_characters.h"
 #include "number_text.h"
-#include "engine/sections.h"
 #include "shape_description.h"
 #include "sizing_messages.h"
 
@@ -79,8 +79,9 @@ double RequestReader::sideSlope() const {
 }
 
 Section RequestReader::section() const {
-    const double z = hasField(r_.shape, Field::Angle) ? sideSlope() : 0.0;
-    const std::optional<AdoptedDimension> dimension = adoptedDimension(r_.shape);
+    const double z = takesField(r_.shape, AdoptedField::Angle) ? sideSlope() : 0.0;
+    const std::optional<AdoptedFieldSpec> dimension =
+        adoptedField(r_.shape, AdoptedField::Dimension);
     return makeSection(
         r_.shape, dimension ? positiveNumber(r_.*dimension->text, AdoptedField::Dimension) : 0.0,
         z);
@@ -119,7 +120,7 @@ Freeboard RequestReader::freeboardRule() const {
 
 void RequestReader::readFreeboard(AdoptedInputs& in) const {
     const bool hasRule = !r_.freeboard.trimmed().isEmpty();
-    if (r_.shape == Shape::Circular) {
+    if (!takesField(r_.shape, AdoptedField::Freeboard)) {
         if (hasRule || !r_.bankHeight.isEmpty())
             fail(QString::fromUtf8("A seção circular não tem borda livre: deixe %1 e %2 em "
                                    "branco.")
@@ -142,7 +143,7 @@ void RequestReader::readLimits(AdoptedInputs& in) const {
     in.limits.minVelocity = optionalLimit(r_.minVelocity, AdoptedField::MinVelocity);
     in.limits.maxFroude = optionalLimit(r_.maxFroude, AdoptedField::MaxFroude);
     const QString ratioName = names_(AdoptedField::MaxDepthRatio);
-    if (r_.shape != Shape::Circular && !r_.maxDepthRatio.isEmpty())
+    if (!takesField(r_.shape, AdoptedField::MaxDepthRatio) && !r_.maxDepthRatio.isEmpty())
         fail(QString::fromUtf8("O limite %1 só se aplica à seção circular.").arg(ratioName));
     in.limits.maxDepthRatio = optionalLimit(r_.maxDepthRatio, AdoptedField::MaxDepthRatio);
     // A pipe is never fuller than full.
@@ -180,19 +181,6 @@ Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedRequest& request,
     if (!inputs)
         return inputs.failure();
     return verifyAdoptedSection(inputs.value());
-}
-
-std::optional<AdoptedDimension> adoptedDimension(Shape shape) {
-    static constexpr std::pair<Shape, AdoptedDimension> kDimensions[] = {
-        {Shape::Trapezoidal, {"b", "b (m)", &AdoptedRequest::bottomWidth, Quantity::BottomWidth}},
-        {Shape::Rectangular, {"B", "B (m)", &AdoptedRequest::width, Quantity::TopWidth}},
-        {Shape::Circular, {"D", "D (m)", &AdoptedRequest::diameter, Quantity::Diameter}},
-    };
-    for (const auto& [owner, dimension] : kDimensions) {
-        if (owner == shape)
-            return dimension;
-    }
-    return std::nullopt;
 }
 
 } // namespace vazolar

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "adopted_fields.h"
 #include "adopted_verification.h"
 #include "engine/adopted_section.h"
 #include "engine/outcome.h"
-#include "engine/quantities.h"
 #include "engine/shape.h"
 
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 namespace vazolar {
 
@@ -33,32 +32,6 @@ struct AdoptedRequest {
     QString minVelocity{};   // vmin (m/s)
     QString maxFroude{};     // frmax
     QString maxDepthRatio{}; // ymaxd, circle only
-};
-
-// The dimension a shape's section is adopted by: its option and CSV column ("b", "B", "D"),
-// its caption ("b (m)") and the request's text of it. The triangle has none: its sides are 1:1.
-struct AdoptedDimension {
-    const char* name;
-    const char* caption;
-    QString AdoptedRequest::*text;
-    Quantity trialQuantity; // the column of a sized trial that holds it
-};
-std::optional<AdoptedDimension> adoptedDimension(Shape shape);
-
-// The inputs of an adopted section, as its messages name them.
-enum class AdoptedField {
-    Slope,
-    Roughness,
-    Discharge,
-    Depth,
-    Angle,
-    Dimension, // b, B or D: the shape's AdoptedDimension
-    Freeboard,
-    BankHeight,
-    MaxVelocity,
-    MinVelocity,
-    MaxFroude,
-    MaxDepthRatio,
 };
 
 // How the messages name a field, the same way in every message of one place: by its option on

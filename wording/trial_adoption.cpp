@@ -1,8 +1,8 @@
 #include "trial_adoption.h"
 
-#include "trial_rows.h"
+#include "engine/shape_numbers.h"
 #include "number_text.h"
-#include "shape_description.h"
+#include "trial_rows.h"
 
 #include <cmath>
 
@@ -22,14 +22,16 @@ AdoptedRequest adoptedRequestForTrial(const SizingInput& texts, const SectionQua
     request.slope = texts.slope;
     request.roughness = texts.roughness;
     request.discharge = texts.discharge;
-    if (hasField(texts.shape, Field::Angle))
+    if (takesField(texts.shape, AdoptedField::Angle))
         request.angle = texts.angle;
-    if (const auto dimension = adoptedDimension(texts.shape))
-        request.*dimension->text =
-            written == DimensionText::UpToCentimetre
-                ? roundedUpToCentimetre(trial[dimension->trialQuantity])
-                : brazilianLocale().toString(trial[dimension->trialQuantity], 'g', 17);
-    request.freeboard = texts.shape == Shape::Circular ? QString() : QStringLiteral("usbr");
+    if (const auto dimension = adoptedField(texts.shape, AdoptedField::Dimension)) {
+        const double value = trial[*numbersOf(texts.shape).dimension];
+        request.*dimension->text = written == DimensionText::UpToCentimetre
+                                       ? roundedUpToCentimetre(value)
+                                       : brazilianLocale().toString(value, 'g', 17);
+    }
+    if (takesField(texts.shape, AdoptedField::Freeboard))
+        request.freeboard = QStringLiteral("usbr");
     return request;
 }
 

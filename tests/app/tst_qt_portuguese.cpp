@@ -1,5 +1,5 @@
-#include "app/qt_portuguese.h"
 #include "ci_skip.h"
+#include "io/qt_portuguese.h"
 #include "test_registry.h"
 
 #include <QCoreApplication>
@@ -23,7 +23,7 @@ private slots:
             VAZOLAR_SKIP_WITHOUT(
                 "Qt's Portuguese translations (Debian package qt6-translations-l10n) are "
                 "not installed");
-        QVERIFY(installQtPortuguese(*qApp));
+        QVERIFY(io::installQtPortuguese(*qApp));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"),
                  QStringLiteral("Salvar como"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),

@@ -19,8 +19,9 @@ inline FieldNamer testFieldNames(Shape shape) {
         case AdoptedField::Angle:
             return "ANGULO (°)";
         case AdoptedField::Dimension:
-            return adoptedDimension(shape) ? QString::fromUtf8(adoptedDimension(shape)->caption)
-                                           : QString();
+            if (const auto dimension = adoptedField(shape, AdoptedField::Dimension))
+                return QString::fromUtf8(dimension->caption);
+            return QString();
         case AdoptedField::Freeboard:
             return "a borda livre";
         case AdoptedField::BankHeight:

@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-namespace vazolar {
+namespace vazolar::io {
 
 bool installQtPortuguese(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
@@ -16,4 +16,4 @@ bool installQtPortuguese(QCoreApplication& app) {
     return QCoreApplication::installTranslator(translator);
 }
 
-} // namespace vazolar
+} // namespace vazolar::io

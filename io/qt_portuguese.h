@@ -2,11 +2,11 @@
 
 class QCoreApplication;
 
-namespace vazolar {
+namespace vazolar::io {
 
 // Makes Qt's own texts (dialog buttons, the save and print dialogs) Brazilian Portuguese, with
 // the translations installed beside Qt. False when they are not installed: Qt then speaks
 // English and everything else works the same.
 bool installQtPortuguese(QCoreApplication& app);
 
-} // namespace vazolar
+} // namespace vazolar::io
