@@ -159,6 +159,19 @@ Outcome<SizeFormat> sizeFormat(const QCommandLineParser& parser) {
         QStringLiteral("formato desconhecido: %1; use relatorio ou csv.").arg(quoted(format)));
 }
 
+// --borda-livre and --altura as the freeboard they give: "usbr" or nothing, a share of the
+// depth ("20%"), a height in metres ("0,30"), or the bank height H.
+FreeboardText freeboardOption(const QCommandLineParser& parser) {
+    if (const QString height = parser.value("altura"); !height.isEmpty())
+        return {FreeboardRule::BankHeight, height};
+    const QString rule = parser.value("borda-livre").trimmed();
+    if (rule.isEmpty() || rule.compare(QLatin1String("usbr"), Qt::CaseInsensitive) == 0)
+        return {FreeboardRule::Usbr, QString()};
+    if (rule.endsWith(u'%'))
+        return {FreeboardRule::DepthShare, rule.chopped(1)};
+    return {FreeboardRule::Height, rule};
+}
+
 // A freeboard rule or a bank height, never both: each sets the bank.
 Outcome<> oneBankRule(const QCommandLineParser& parser) {
     if (parser.isSet("borda-livre") && parser.isSet("altura"))
@@ -181,8 +194,7 @@ Outcome<MemoRequest> memoRequest(const QCommandLineParser& parser,
                                             "- (a saída padrão) não vale em --memoria."));
     return MemoRequest{parser.value("memoria"),
                        {parser.value("obra"), parser.value("trecho"), parser.value("responsavel")},
-                       parser.value("borda-livre"),
-                       parser.value("altura")};
+                       freeboardOption(parser)};
 }
 
 // The file an output goes to: the path's, or standard output's.
@@ -325,9 +337,10 @@ AdoptedRequest adoptedSection(const QCommandLineParser& parser, Shape shape) {
     AdoptedRequest section;
     section.shape = shape;
     for (const AdoptedFieldSpec& field : adoptedFields()) {
-        if (field.takenBy(shape))
+        if (field.takenBy(shape) && field.text)
             section.*field.text = parser.value(QString::fromLatin1(field.option));
     }
+    section.freeboard = freeboardOption(parser);
     return section;
 }
 
@@ -348,8 +361,7 @@ Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
         outputs.value().format == SizeFormat::Csv ? VerifyFormat::Csv : VerifyFormat::Report;
     // The verified section's freeboard is its own: --borda-livre and --altura are its data.
     request.memo = outputs.value().memo;
-    request.memo.freeboard.clear();
-    request.memo.bankHeight.clear();
+    request.memo.freeboard = {};
     return request;
 }
 

@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "reports/memo_content.h"
+#include "wording/adopted_request.h"
 
 #include <QString>
 
@@ -12,8 +13,7 @@ namespace vazolar::cli {
 struct MemoRequest {
     QString path; // empty: no memo
     reports::MemoIdentity identity;
-    QString freeboard;  // `--borda-livre`
-    QString bankHeight; // `--altura`
+    FreeboardText freeboard; // `--borda-livre` or `--altura`
 };
 
 // Writes the memo to path with the console's memo writer. Returns the exit status: kFileError,

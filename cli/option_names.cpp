@@ -2,6 +2,14 @@
 
 namespace vazolar::cli {
 
+QString optionName(AdoptedField id) {
+    for (const AdoptedFieldSpec& field : adoptedFields()) {
+        if (field.id == id)
+            return QStringLiteral("--") + QString::fromLatin1(field.option);
+    }
+    return QStringLiteral("--");
+}
+
 FieldNamer verifyOptionNames(Shape shape) {
     return [shape](AdoptedField id) {
         for (const AdoptedFieldSpec& field : adoptedFields()) {

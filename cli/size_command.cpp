@@ -88,9 +88,8 @@ int writeOutput(const SizeRequest& request, const TrialTable& trials, Console& c
 // written.
 int writeMemo(const SizeRequest& request, const TrialTable& trials, Console& console) {
     const Outcome<reports::MemoInput> memo = reports::sizingMemo(
-        request.input, trials, request.memo.freeboard, request.memo.bankHeight,
-        request.memo.identity, QDate::currentDate(), QStringLiteral(VAZOLAR_VERSION),
-        verifyOptionNames(request.input.shape));
+        request.input, trials, request.memo.freeboard, request.memo.identity, QDate::currentDate(),
+        QStringLiteral(VAZOLAR_VERSION), verifyOptionNames(request.input.shape));
     if (!memo) {
         writeLine(console.err, memo.message());
         return kFailure;
@@ -105,8 +104,7 @@ int runSizeCommand(SizeRequest request, Console& console) {
         writeLine(console.err, typed.message());
         return kFailure;
     }
-    if (const Outcome<> typed = takeTypedBank(request.memo.freeboard, request.memo.bankHeight);
-        !typed) {
+    if (const Outcome<> typed = takeTypedBank(request.memo.freeboard); !typed) {
         writeLine(console.err, typed.message());
         return kFailure;
     }

@@ -19,25 +19,23 @@ Outcome<> takeTyped(QString& text, const QString& name) {
     return {};
 }
 
-// The freeboard's number, in metres or before its "%", as a field takes it; "usbr" as it is.
-Outcome<> takeTypedFreeboard(QString& rule, const QString& name) {
-    rule = rule.trimmed();
-    if (rule.compare(QLatin1String("usbr"), Qt::CaseInsensitive) == 0)
+// The field that holds the freeboard's number: the bank height, or the rule's F or share.
+AdoptedField freeboardField(const FreeboardText& freeboard) {
+    return freeboard.rule == FreeboardRule::BankHeight ? AdoptedField::BankHeight
+                                                       : AdoptedField::Freeboard;
+}
+
+// The freeboard's number as a field takes it; the USBR rule has none.
+Outcome<> takeTypedFreeboard(FreeboardText& freeboard, const FieldNamer& names) {
+    if (freeboard.rule == FreeboardRule::Usbr)
         return {};
-    const bool isShare = rule.endsWith(u'%');
-    QString number = isShare ? rule.chopped(1) : rule;
-    if (Outcome<> typed = takeTyped(number, name); !typed)
-        return typed;
-    rule = isShare ? number + u'%' : number;
-    return {};
+    return takeTyped(freeboard.value, names(freeboardField(freeboard)));
 }
 
 } // namespace
 
-Outcome<> takeTypedBank(QString& freeboard, QString& bankHeight) {
-    if (Outcome<> typed = takeTyped(bankHeight, QStringLiteral("--altura")); !typed)
-        return typed;
-    return takeTypedFreeboard(freeboard, QStringLiteral("--borda-livre"));
+Outcome<> takeTypedBank(FreeboardText& freeboard) {
+    return takeTypedFreeboard(freeboard, optionName);
 }
 
 Outcome<> takeTypedFields(SizingInput& input) {
@@ -68,16 +66,24 @@ Outcome<> takeTypedOptions(SizingInput& input) {
     return {};
 }
 
-// Every number of the request in the table's order, the freeboard rule last.
+// Every number of the request in the table's order: the bank height in its place, the
+// freeboard rule's number last.
 Outcome<> takeTypedRequest(AdoptedRequest& request) {
     const FieldNamer names = verifyOptionNames(request.shape);
+    const AdoptedField bankField = freeboardField(request.freeboard);
     for (const AdoptedFieldSpec& field : adoptedFields()) {
-        if (field.id == AdoptedField::Freeboard || !field.takenBy(request.shape))
+        if (!field.takenBy(request.shape))
             continue;
-        if (Outcome<> typed = takeTyped(request.*field.text, names(field.id)); !typed)
+        Outcome<> typed = field.text ? takeTyped(request.*field.text, names(field.id))
+                          : field.id == AdoptedField::BankHeight && bankField == field.id
+                              ? takeTypedFreeboard(request.freeboard, names)
+                              : Outcome<>();
+        if (!typed)
             return typed;
     }
-    return takeTypedFreeboard(request.freeboard, names(AdoptedField::Freeboard));
+    if (bankField == AdoptedField::BankHeight)
+        return {};
+    return takeTypedFreeboard(request.freeboard, names);
 }
 
 } // namespace vazolar::cli

@@ -15,9 +15,9 @@ Outcome<> takeTypedFields(SizingInput& input);
 // The same for the options of `dimensionar`, each named by its option in the messages.
 Outcome<> takeTypedOptions(SizingInput& input);
 
-// The bank of the memo of `dimensionar`: --altura and the number of --borda-livre, as a field
-// takes them.
-Outcome<> takeTypedBank(QString& freeboard, QString& bankHeight);
+// The bank of the memo of `dimensionar`: the number of --borda-livre or --altura, as a field
+// takes it.
+Outcome<> takeTypedBank(FreeboardText& freeboard);
 
 // The same for the numbers of `verificar`, named by their options; the freeboard rule keeps
 // "usbr" and its "%", its number taken as any other.

@@ -14,6 +14,9 @@
 #include "wording/shape_description.h"
 #include "wording/trial_rows.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -41,15 +44,12 @@ namespace {
 enum FreeboardChoice { kUsbr, kHeight, kDepthShare, kBankHeight };
 const char* const kFreeboardCaptions[] = {"USBR: F = √(C·y)", "Altura (m)", "% da profundidade",
                                           "Altura total H (m)"};
+constexpr FreeboardRule kChoiceRules[] = {FreeboardRule::Usbr, FreeboardRule::Height,
+                                          FreeboardRule::DepthShare, FreeboardRule::BankHeight};
 
-int freeboardChoice(const AdoptedRequest& request) {
-    if (!request.bankHeight.isEmpty())
-        return kBankHeight;
-    if (request.freeboard.endsWith(u'%'))
-        return kDepthShare;
-    if (request.freeboard.isEmpty() || request.freeboard == QLatin1String("usbr"))
-        return kUsbr;
-    return kHeight;
+int freeboardChoice(const FreeboardText& freeboard) {
+    const auto* rule = std::find(std::begin(kChoiceRules), std::end(kChoiceRules), freeboard.rule);
+    return int(rule - std::begin(kChoiceRules));
 }
 
 QIcon swatch(const QColor& colour) {
@@ -242,12 +242,9 @@ void AdoptedWindow::showRequest(const AdoptedRequest& request) {
     for (const LineField& field : lineFields_)
         field.edit->setText(request.*field.text);
     if (cmbborda) {
-        const int choice = freeboardChoice(request);
+        const int choice = freeboardChoice(request.freeboard);
         cmbborda->setCurrentIndex(choice);
-        QString value = choice == kBankHeight ? request.bankHeight : request.freeboard;
-        if (choice == kUsbr)
-            value.clear();
-        setFieldText(txtborda, choice == kDepthShare ? value.chopped(1) : value);
+        setFieldText(txtborda, choice == kUsbr ? QString() : request.freeboard.value);
         txtborda->setEnabled(choice != kUsbr);
     }
     filling_ = false;
@@ -265,20 +262,9 @@ AdoptedRequest AdoptedWindow::request() const {
     for (const LineField& field : lineFields_)
         request.*field.text = field.edit->text();
     if (cmbborda) {
-        switch (cmbborda->currentIndex()) {
-        case kUsbr:
-            request.freeboard = QStringLiteral("usbr");
-            break;
-        case kHeight:
-            request.freeboard = fieldText(txtborda);
-            break;
-        case kDepthShare:
-            request.freeboard = fieldText(txtborda) + u'%';
-            break;
-        default:
-            request.bankHeight = fieldText(txtborda);
-            break;
-        }
+        const int choice = cmbborda->currentIndex();
+        request.freeboard = {kChoiceRules[choice],
+                             choice == kUsbr ? QString() : fieldText(txtborda)};
     }
     return request;
 }

@@ -309,14 +309,11 @@ MemoSizing memoSizing(const SizingInput& texts, const TrialTable& trials) {
 }
 
 Outcome<MemoInput> sizingMemo(const SizingInput& texts, const TrialTable& trials,
-                              const QString& freeboard, const QString& bankHeight,
-                              const MemoIdentity& identity, const QDate& date,
-                              const QString& version, const FieldNamer& names) {
+                              const FreeboardText& freeboard, const MemoIdentity& identity,
+                              const QDate& date, const QString& version, const FieldNamer& names) {
     AdoptedRequest adopted =
         adoptedRequestForTrial(texts, trials.at(trials.size() - 1), DimensionText::AsSized);
-    if (!freeboard.isEmpty() || !bankHeight.isEmpty())
-        adopted.freeboard = freeboard;
-    adopted.bankHeight = bankHeight;
+    adopted.freeboard = freeboard;
     const Outcome<AdoptedResult> result = verifyAdoptedSection(adopted, names);
     if (!result)
         return result.failure();

@@ -79,9 +79,8 @@ MemoSizing memoSizing(const SizingInput& texts, const TrialTable& trials);
 // bank height given (the USBR rule when both are empty). Fails where that section cannot be
 // verified (a bank below the water), naming the inputs as names does.
 Outcome<MemoInput> sizingMemo(const SizingInput& texts, const TrialTable& trials,
-                              const QString& freeboard, const QString& bankHeight,
-                              const MemoIdentity& identity, const QDate& date,
-                              const QString& version, const FieldNamer& names);
+                              const FreeboardText& freeboard, const MemoIdentity& identity,
+                              const QDate& date, const QString& version, const FieldNamer& names);
 
 // "Memória de cálculo — dimensionamento de canal trapezoidal" (or "verificação de", for a
 // verification alone).

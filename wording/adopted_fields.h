@@ -46,9 +46,9 @@ constexpr ShapeSet kOpenShapes = kEveryShape & ~shapeBit(Shape::Circular);
 
 struct AdoptedFieldSpec {
     AdoptedField id;
-    QString AdoptedRequest::*text;
-    const char* option;  // without its "--": "i", "b", "borda-livre"
-    const char* caption; // "I (%)", "b (m)"
+    QString AdoptedRequest::*text; // none for the bank's two, which make one FreeboardText
+    const char* option;            // without its "--": "i", "b", "borda-livre"
+    const char* caption;           // "I (%)", "b (m)"
     FieldGroup group;
     ShapeSet shapes;   // the shapes that take it
     ShapeSet required; // the shapes on which a verification cannot go without it

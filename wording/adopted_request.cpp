@@ -98,44 +98,34 @@ void RequestReader::readFlow(AdoptedInputs& in) const {
         in.designDischarge = positiveNumber(r_.discharge, AdoptedField::Discharge);
 }
 
-// "usbr" or nothing, a share of the depth ("20%") or a height in metres ("0,30"), each number
-// written as a field takes it.
+// The rule's number, in metres or in percent of the depth, written as a field takes it.
 Freeboard RequestReader::freeboardRule() const {
-    const QString rule = r_.freeboard.trimmed();
-    if (rule.isEmpty() || rule.compare(QLatin1String("usbr"), Qt::CaseInsensitive) == 0)
+    const FreeboardText& typed = r_.freeboard;
+    if (typed.rule == FreeboardRule::Usbr)
         return {FreeboardRule::Usbr, 0.0};
-    const bool isShare = rule.endsWith(QLatin1Char('%'));
-    const QString value = (isShare ? rule.chopped(1) : rule).trimmed();
-    const bool typed =
+    if (typed.rule == FreeboardRule::BankHeight)
+        return {FreeboardRule::BankHeight, positiveNumber(typed.value, AdoptedField::BankHeight)};
+    const bool isShare = typed.rule == FreeboardRule::DepthShare;
+    const QString value = typed.value.trimmed();
+    const bool fieldTyped =
         std::all_of(value.begin(), value.end(), [](QChar c) { return fieldAccepts(c.unicode()); });
-    if (!typed || value.isEmpty())
+    if (!fieldTyped || value.isEmpty())
         fail(QString::fromUtf8("A borda livre \"%1\" não é válida.\n\nInforme uma altura em "
                                "metros (0,30), uma parcela da profundidade (20%) ou usbr.")
-                 .arg(r_.freeboard));
+                 .arg(isShare ? typed.value + u'%' : typed.value));
     const double number = positiveNumber(value, AdoptedField::Freeboard);
-    if (isShare)
-        return {FreeboardRule::DepthShare, number / 100};
-    return {FreeboardRule::Height, number};
+    return {typed.rule, isShare ? number / 100 : number};
 }
 
 void RequestReader::readFreeboard(AdoptedInputs& in) const {
-    const bool hasRule = !r_.freeboard.trimmed().isEmpty();
     if (!takesField(r_.shape, AdoptedField::Freeboard)) {
-        if (hasRule || !r_.bankHeight.isEmpty())
+        if (r_.freeboard.rule != FreeboardRule::Usbr || !r_.freeboard.value.isEmpty())
             fail(QString::fromUtf8("A seção circular não tem borda livre: deixe %1 e %2 em "
                                    "branco.")
                      .arg(names_(AdoptedField::Freeboard), names_(AdoptedField::BankHeight)));
         return;
     }
-    if (r_.bankHeight.isEmpty()) {
-        in.freeboard = freeboardRule();
-        return;
-    }
-    if (hasRule)
-        fail(QString::fromUtf8("Informe %1 ou %2, não os dois.")
-                 .arg(names_(AdoptedField::Freeboard), names_(AdoptedField::BankHeight)));
-    in.freeboard = {FreeboardRule::BankHeight,
-                    positiveNumber(r_.bankHeight, AdoptedField::BankHeight)};
+    in.freeboard = freeboardRule();
 }
 
 void RequestReader::readLimits(AdoptedInputs& in) const {

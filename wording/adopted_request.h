@@ -12,26 +12,31 @@
 
 namespace vazolar {
 
+// The freeboard as typed: its rule, and the rule's number as a text in the form's notation:
+// F in metres (Height), the percentage of the depth (DepthShare, "20" for 20 %), the bank
+// height H in metres (BankHeight); none for the US Bureau of Reclamation's rule.
+struct FreeboardText {
+    FreeboardRule rule = FreeboardRule::Usbr;
+    QString value{};
+};
+
 // An adopted section as typed: every number is a text in the form's notation (decimal comma).
 // Texts a shape does not read are ignored.
 struct AdoptedRequest {
     Shape shape = Shape::Trapezoidal;
-    QString slope{};       // I (%)
-    QString roughness{};   // n
-    QString discharge{};   // Q; or else
-    QString depth{};       // y, to find what the section carries there
-    QString angle{};       // trapezoid: side angle (°), z = tan
-    QString bottomWidth{}; // trapezoid: b
-    QString width{};       // rectangle: B
-    QString diameter{};    // circle: D
-    // Open shapes: "0,30" (metres), "20%" (of the depth), "usbr" or empty (the US Bureau of
-    // Reclamation's rule); or the bank height H, with the rule left empty.
-    QString freeboard{};
-    QString bankHeight{};
-    QString maxVelocity{};   // vmax (m/s)
-    QString minVelocity{};   // vmin (m/s)
-    QString maxFroude{};     // frmax
-    QString maxDepthRatio{}; // ymaxd, circle only
+    QString slope{};           // I (%)
+    QString roughness{};       // n
+    QString discharge{};       // Q; or else
+    QString depth{};           // y, to find what the section carries there
+    QString angle{};           // trapezoid: side angle (°), z = tan
+    QString bottomWidth{};     // trapezoid: b
+    QString width{};           // rectangle: B
+    QString diameter{};        // circle: D
+    FreeboardText freeboard{}; // open shapes
+    QString maxVelocity{};     // vmax (m/s)
+    QString minVelocity{};     // vmin (m/s)
+    QString maxFroude{};       // frmax
+    QString maxDepthRatio{};   // ymaxd, circle only
 };
 
 // How the messages name a field, the same way in every message of one place: by its option on

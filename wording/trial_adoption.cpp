@@ -30,8 +30,6 @@ AdoptedRequest adoptedRequestForTrial(const SizingInput& texts, const SectionQua
                                        ? roundedUpToCentimetre(value)
                                        : brazilianLocale().toString(value, 'g', 17);
     }
-    if (takesField(texts.shape, AdoptedField::Freeboard))
-        request.freeboard = QStringLiteral("usbr");
     return request;
 }
 

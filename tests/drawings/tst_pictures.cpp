@@ -27,10 +27,10 @@ AdoptedResult referenceSection(const QString& name) {
     } else if (name == "retangular") {
         request.shape = Shape::Rectangular;
         request.width = "1,10";
-        request.freeboard = "20%";
+        request.freeboard = {FreeboardRule::DepthShare, "20"};
     } else if (name == "triangular") {
         request.shape = Shape::Triangular;
-        request.bankHeight = "1,00";
+        request.freeboard = {FreeboardRule::BankHeight, "1,00"};
     } else {
         request.shape = Shape::Circular;
         request.diameter = "0,90";

@@ -47,9 +47,8 @@ AdoptedRequest workedRequest(Shape shape) {
     return request;
 }
 
-AdoptedRequest withFreeboard(AdoptedRequest request, const QString& rule, const QString& bank) {
-    request.freeboard = rule;
-    request.bankHeight = bank;
+AdoptedRequest withFreeboard(AdoptedRequest request, FreeboardRule rule, const QString& value) {
+    request.freeboard = {rule, value};
     return request;
 }
 
@@ -134,18 +133,18 @@ private slots:
                    {{"F", 0.5002}, {"H", 1.0441}, {"TH", 1.9057}, {"AH", 1.3603}, {"PH", 3.1113}})
             << kFourDecimals;
         QTest::newRow("trapezoid, 0,30 m")
-            << withFreeboard(trapezoid, "0,30", "")
+            << withFreeboard(trapezoid, FreeboardRule::Height, "0,30")
             << merged(trapezoidFlow,
                       {{"F", 0.3}, {"H", 0.8439}, {"TH", 1.6745}, {"AH", 1.0020}, {"PH", 2.6490}})
             << kFourDecimals;
         QTest::newRow("rectangle, 20%")
-            << withFreeboard(workedRequest(Shape::Rectangular), "20%", "")
+            << withFreeboard(workedRequest(Shape::Rectangular), FreeboardRule::DepthShare, "20")
             << Expected{{"y", 0.5197},  {"V", 0.8746}, {"Fr", 0.3873}, {"tau", 2.6214},
                         {"yc", 0.2762}, {"F", 0.1039}, {"H", 0.6237},  {"TH", 1.1},
                         {"AH", 0.6860}, {"PH", 2.3473}}
             << kFourDecimals;
         QTest::newRow("triangle, H 1,00")
-            << withFreeboard(workedRequest(Shape::Triangular), "", "1,00")
+            << withFreeboard(workedRequest(Shape::Triangular), FreeboardRule::BankHeight, "1,00")
             << Expected{{"y", 0.7560},  {"V", 0.8748}, {"Fr", 0.4543}, {"tau", 2.6222},
                         {"yc", 0.5514}, {"F", 0.2440}, {"H", 1.0},     {"TH", 2.0},
                         {"AH", 1.0},    {"PH", 2.8284}}
@@ -343,7 +342,7 @@ private slots:
         noDiameter.diameter.clear();
         QTest::newRow("D empty") << noDiameter << "Informe o valor de D (m).";
         QTest::newRow("bank below the water")
-            << withFreeboard(trapezoid, "", "0,5")
+            << withFreeboard(trapezoid, FreeboardRule::BankHeight, "0,5")
             << "A altura da margem H = 0,5000 m fica abaixo da profundidade da água y = "
                "0,5439 m.";
         AdoptedRequest bothFlows = trapezoid;
@@ -365,7 +364,7 @@ private slots:
         QTest::newRow("ymaxd off the circle")
             << openPipeLimit << "O limite y/D máx só se aplica à seção circular.";
         QTest::newRow("bad rule")
-            << withFreeboard(trapezoid, "muito", "")
+            << withFreeboard(trapezoid, FreeboardRule::Height, "muito")
             << "A borda livre \"muito\" não é válida.\n\nInforme uma altura em metros (0,30), uma "
                "parcela da profundidade (20%) ou usbr.";
     }

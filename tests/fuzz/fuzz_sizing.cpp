@@ -432,8 +432,15 @@ void checkAdoptedSection(const Decoded& in) {
     request.depth = in.texts.value(5);
     if (!request.depth.isEmpty())
         request.discharge.clear();
-    request.freeboard = in.texts.value(6);
-    request.bankHeight = in.texts.value(7);
+    // The bank as the command line gives it: --altura, or --borda-livre's share or height.
+    const QString rule = in.texts.value(6);
+    const QString bank = in.texts.value(7);
+    if (!bank.isEmpty())
+        request.freeboard = {FreeboardRule::BankHeight, bank};
+    else if (rule.endsWith(u'%'))
+        request.freeboard = {FreeboardRule::DepthShare, rule.chopped(1)};
+    else if (!rule.isEmpty())
+        request.freeboard = {FreeboardRule::Height, rule};
     request.maxVelocity = in.texts.value(8);
     request.maxDepthRatio = in.texts.value(9);
     const Outcome<AdoptedResult> result =

@@ -22,7 +22,7 @@ namespace {
 
 // The memo of a sizing typed as the fields, adopting its last trial as sized.
 MemoInput memoOf(const SizingInput& texts) {
-    return sizingMemo(texts, sizedTrials(texts), QString(), QString(),
+    return sizingMemo(texts, sizedTrials(texts), FreeboardText{},
                       {"Canal principal", "Estaca 0 a 12", "Eng. Fulana de Tal, CREA 12345/D"},
                       QDate(2026, 12, 9), "1.0.0", testing::testFieldNames(texts.shape))
         .value();
