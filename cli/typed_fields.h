@@ -19,8 +19,8 @@ Outcome<> takeTypedOptions(SizingInput& input);
 // takes it.
 Outcome<> takeTypedBank(FreeboardText& freeboard);
 
-// The same for the numbers of `verificar`, named by their options; the freeboard rule keeps
-// "usbr" and its "%", its number taken as any other.
+// The same for the numbers of `verificar`, named by their options; the freeboard's number
+// taken as any other.
 Outcome<> takeTypedRequest(AdoptedRequest& request);
 
 } // namespace vazolar::cli

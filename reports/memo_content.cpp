@@ -18,41 +18,6 @@ namespace vazolar::reports {
 
 namespace {
 
-// How each shape's section follows from its trial variable, as the sizing computes it.
-struct ShapeMethod {
-    Shape shape;
-    const char* relations;
-};
-
-constexpr ShapeMethod kShapeMethods[] = {
-    {Shape::Trapezoidal, "z = tg(ângulo do talude)\n"
-                         "y = b / (2 · (√(1 + z²) − z))\n"
-                         "B = b + 2 · z · y\n"
-                         "Am = (b + z · y) · y\n"
-                         "Pm = b + 2 · y · √(1 + z²)\n"
-                         "RH = Am / Pm"},
-    {Shape::Rectangular, "y = B / 2\n"
-                         "Am = B · y\n"
-                         "Pm = B + 2 · y\n"
-                         "RH = Am / Pm"},
-    {Shape::Triangular, "B = 2 · Y (taludes 1:1)\n"
-                        "Am = Y²\n"
-                        "Pm = 2 · √2 · Y\n"
-                        "RH = Am / Pm"},
-    {Shape::Circular, "D = (n · Qd / (0,324 · √(I/100)))^(3/8)\n"
-                      "Am = 0,746 · D²\n"
-                      "RH = 0,286 · D\n"
-                      "V = Qd / Am"},
-};
-
-const char* relationsOf(Shape shape) {
-    for (const ShapeMethod& method : kShapeMethods) {
-        if (method.shape == shape)
-            return method.relations;
-    }
-    return "";
-}
-
 class Blocks {
 public:
     void add(BlockKind kind, const QString& text) { list.append({kind, text}); }
@@ -169,7 +134,7 @@ void addMethod(Blocks& blocks, const MemoInput& input) {
         blocks.paragraph(QString::fromUtf8("Seção econômica do canal %1, como o "
                                            "dimensionamento a aplica:")
                              .arg(shapeName(shape)));
-        blocks.formulas(QString::fromUtf8(relationsOf(shape)));
+        blocks.formulas(sectionRelations(shape));
         if (isTrialShape(shape))
             blocks.paragraph(
                 QString::fromUtf8("Tentativas: %1 começa no valor inicial e cresce do incremento "

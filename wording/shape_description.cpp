@@ -30,6 +30,12 @@ ShapeDescription trapezoidal() {
                         {HydraulicRadius, "RH", 6},
                         {Discharge, "Q", 6},
                         {Velocity, "V", 6}},
+            .relations = "z = tg(ângulo do talude)\n"
+                         "y = b / (2 · (√(1 + z²) − z))\n"
+                         "B = b + 2 · z · y\n"
+                         "Am = (b + z · y) · y\n"
+                         "Pm = b + 2 · y · √(1 + z²)\n"
+                         "RH = Am / Pm",
             .emptyFieldMessage = kAllData};
 }
 
@@ -45,6 +51,10 @@ ShapeDescription rectangular() {
                         {HydraulicRadius, "RH", 9},
                         {Discharge, "Q", 9},
                         {Velocity, "V", 9}},
+            .relations = "y = B / 2\n"
+                         "Am = B · y\n"
+                         "Pm = B + 2 · y\n"
+                         "RH = Am / Pm",
             .emptyFieldMessage = kAllData};
 }
 
@@ -60,6 +70,10 @@ ShapeDescription triangular() {
                         {HydraulicRadius, "RH", 6},
                         {Discharge, "Q", 6},
                         {Velocity, "V", 6}},
+            .relations = "B = 2 · Y (taludes 1:1)\n"
+                         "Am = Y²\n"
+                         "Pm = 2 · √2 · Y\n"
+                         "RH = Am / Pm",
             .emptyFieldMessage = kAllNeededData};
 }
 
@@ -74,6 +88,10 @@ ShapeDescription circular() {
                         {HydraulicRadius, "RH", 12},
                         {Discharge, "Q", 11},
                         {Velocity, "V", 11}},
+            .relations = "D = (n · Qd / (0,324 · √(I/100)))^(3/8)\n"
+                         "Am = 0,746 · D²\n"
+                         "RH = 0,286 · D\n"
+                         "V = Qd / Am",
             .emptyFieldMessage = kAllNeededData};
 }
 
@@ -85,6 +103,10 @@ const ShapeDescription& describe(Shape shape) {
     const ShapeDescription& description = descriptions[static_cast<int>(shape)];
     Q_ASSERT(description.shape == shape);
     return description;
+}
+
+QString sectionRelations(Shape shape) {
+    return QString::fromUtf8(describe(shape).relations);
 }
 
 QString shapeName(Shape shape) {

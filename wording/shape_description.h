@@ -33,6 +33,9 @@ struct ShapeDescription {
     std::vector<FieldDescription> fields;  // in the form's reading order
     std::optional<Quantity> trialVariable; // stepped by the trials; none on the circle
     std::vector<ColumnDescription> columns;
+    // How the section follows from its trial variable, as the sizing computes it: one relation
+    // a line, as the memo writes them.
+    const char* relations;
     const char* emptyFieldMessage;
 };
 
@@ -40,6 +43,9 @@ const ShapeDescription& describe(Shape shape);
 
 // The shape's name in Portuguese ("trapezoidal", "retangular", ...).
 QString shapeName(Shape shape);
+
+// The shape's relations, one a line ("y = B / 2\nAm = B · y\n…").
+QString sectionRelations(Shape shape);
 
 // Whether the shape's form has the field.
 bool hasField(Shape shape, Field field);
