@@ -57,6 +57,14 @@ private slots:
             << Cells{{"B", "1,10"},     {"y", "0,5197"},  {"V", "0,8746"},     {"Fr", "0,3873"},
                      {"tau", "2,6214"}, {"yc", "0,2762"}, {"borda", "0,1039"}, {"H", "0,6237"},
                      {"TH", "1,1000"},  {"AH", "0,6860"}, {"PH", "2,3473"}};
+        QTest::newRow("rectangle, a share with blanks")
+            << QStringList{"retangular", "--B", "1,10", "--borda-livre", " 20 % "} + kFlow
+            << Cells{{"borda", "0,1039"}, {"H", "0,6237"}};
+        QTest::newRow("trapezoid, USBR in capitals")
+            << QStringList{"trapezoidal", "--b",           "0,70", "--angulo",
+                           "30",          "--borda-livre", "USBR"} +
+                   kFlow
+            << Cells{{"borda", "0,5002"}, {"H", "1,0441"}};
         QTest::newRow("triangle, H 1,00")
             << QStringList{"triangular", "--altura", "1,00"} + kFlow
             << Cells{{"y", "0,7560"},  {"V", "0,8748"},     {"Fr", "0,4543"}, {"tau", "2,6222"},
@@ -114,6 +122,9 @@ private slots:
         QTest::newRow("bank below the water")
             << QStringList{"triangular", "--altura", "0,50"} + kFlow << 1
             << "fica abaixo da profundidade da água";
+        QTest::newRow("a share without its number")
+            << QStringList{"retangular", "--B", "1,10", "--borda-livre", "%"} + kFlow << 1
+            << "A borda livre \"%\" não é válida.";
         QTest::newRow("n that is no number")
             << QStringList{"retangular", "--B", "1,10", "--i", "0,1", "--n", ",", "--q", "0,5"} << 1
             << "O valor de --n não é";
