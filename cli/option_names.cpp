@@ -10,15 +10,15 @@ QString optionName(AdoptedField id) {
     return QStringLiteral("--");
 }
 
+// The dimension by the shape's own option; a field the shape does not take still by its
+// option, for a message that says the shape has no use for it.
 FieldNamer verifyOptionNames(Shape shape) {
     return [shape](AdoptedField id) {
-        for (const AdoptedFieldSpec& field : adoptedFields()) {
-            // A field the shape does not take is still named, by its first option: a message
-            // may say that the shape has no use for it.
-            if (field.id == id && (field.takenBy(shape) || id != AdoptedField::Dimension))
-                return QStringLiteral("--") + QString::fromLatin1(field.option);
-        }
-        return QStringLiteral("--");
+        if (id != AdoptedField::Dimension)
+            return optionName(id);
+        const auto dimension = adoptedField(shape, id);
+        return QStringLiteral("--") +
+               (dimension ? QString::fromLatin1(dimension->option) : QString());
     };
 }
 

@@ -4,7 +4,6 @@
 #include "engine/sections.h"
 #include "field_characters.h"
 #include "number_text.h"
-#include "shape_description.h"
 #include "sizing_messages.h"
 
 #include <algorithm>
