@@ -3,6 +3,8 @@
 #include "cli_helpers.h"
 #include "examples.h"
 #include "test_registry.h"
+#include "wording/adopted_fields.h"
+#include "wording/shape_description.h"
 
 #include <QFile>
 #include <QMap>
@@ -275,6 +277,24 @@ private slots:
             for (const cli::CommandSpec& owner : cli::commandTable())
                 QCOMPARE(why.contains(owner.name),
                          bool(*option & owner.command) || owner.name == name);
+        }
+    }
+
+    // `verificar` on each shape takes the fields the shape takes and refuses the others as
+    // fields of another shape: every field is an option of the command, and no shape takes
+    // what its section has no use for.
+    void verifyTakesTheShapesFields() {
+        for (const Shape shape : kAllShapes) {
+            const QStringList line{"verificar", shapeName(shape)};
+            for (const AdoptedFieldSpec& field : adoptedFields()) {
+                const QString option = QString::fromLatin1(field.option);
+                const QString why = refusal(line, option);
+                if (field.takenBy(shape))
+                    QVERIFY2(why.isEmpty(), qPrintable(option));
+                else
+                    QVERIFY2(why.contains(" não vale para o canal " + shapeName(shape)),
+                             qPrintable(why));
+            }
         }
     }
 
