@@ -1,7 +1,7 @@
 #include "adopted_pictures.h"
 
 #include "engine/adopted_section.h"
-#include "engine/specific_energy.h"
+#include "engine/flow_energy.h"
 #include "picture_style.h"
 #include "wording/number_text.h"
 

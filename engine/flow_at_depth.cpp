@@ -1,7 +1,7 @@
 #include "flow_at_depth.h"
 
 #include "critical_depth.h"
-#include "specific_energy.h"
+#include "flow_energy.h"
 
 #include <cmath>
 

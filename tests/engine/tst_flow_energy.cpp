@@ -1,5 +1,5 @@
 #include "engine/flow_at_depth.h"
-#include "engine/specific_energy.h"
+#include "engine/flow_energy.h"
 #include "test_registry.h"
 
 #include <QTest>
@@ -54,4 +54,4 @@ private slots:
 };
 
 VAZOLAR_TEST(SpecificEnergyTest);
-#include "tst_specific_energy.moc"
+#include "tst_flow_energy.moc"

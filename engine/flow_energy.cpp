@@ -1,4 +1,4 @@
-#include "specific_energy.h"
+#include "flow_energy.h"
 
 #include "bracketed_root.h"
 #include "flow_at_depth.h"
