@@ -415,6 +415,16 @@ private slots:
         QVERIFY(profile.stations.back().depth <= deepestDepth(section));
     }
 
+    // 0,5 m³/s in a 0,90 m pipe on 0,1 % is more than it carries full: from the crown the
+    // depth would rise further upstream, so the profile stops at once.
+    void pipeRisingFromItsCrownStopsThere() {
+        const WaterProfile profile =
+            profileOf(requestOf(CircleSection{0.90}, 0.1, kRoughness, kDischarge, 0.90, 100, 10));
+        QCOMPARE(profile.end, ProfileEnd::PipeCrown);
+        QCOMPARE(profile.endX, 0.0);
+        QCOMPARE(profile.stations.size(), std::size_t{1});
+    }
+
     void faults_data() {
         QTest::addColumn<ProfileRequest>("request");
         QTest::addColumn<ProfileFault>("fault");
