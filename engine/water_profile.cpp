@@ -2,8 +2,8 @@
 
 #include "bracketed_root.h"
 #include "flow_at_depth.h"
+#include "flow_energy.h"
 #include "sequent_depth.h"
-#include "specific_energy.h"
 
 #include <algorithm>
 #include <cmath>

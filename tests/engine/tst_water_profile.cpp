@@ -1,9 +1,9 @@
 #include "engine/area_moment.h"
 #include "engine/flow_at_depth.h"
+#include "engine/flow_energy.h"
 #include "engine/hydraulics.h"
 #include "engine/sections.h"
 #include "engine/sequent_depth.h"
-#include "engine/specific_energy.h"
 #include "engine/water_profile.h"
 #include "test_registry.h"
 
