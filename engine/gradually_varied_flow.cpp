@@ -50,7 +50,7 @@ struct Quadrature {
 };
 
 // Split first into a few panels so that a narrow feature is not stepped over.
-constexpr int kFirstPanels = 16;
+constexpr int kFirstPanels = 4;
 
 std::optional<double> integrate(const std::function<double(double)>& f, double a, double b) {
     Quadrature quadrature{&f};

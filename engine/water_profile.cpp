@@ -136,6 +136,13 @@ std::optional<double> depthAtDistance(const Curve& curve, double fromX, double f
     if ((far - fromDepth) * (curve.rising ? 1 : -1) <= 0.0 || shortfall(far) <= 0.0)
         return far; // within kNearestToNormal of yn
     const double tolerance = kDepthTolerance * std::max(fromDepth, far);
+    // Twice the change the local slope gives brackets the depth where the curve flattens out
+    // (towards yn) and narrows the search to it; where it steepens, the whole span does.
+    const double guess =
+        fromDepth + 2 * wanted * depthSlopeAlong(*curve.reach, curve.direction, fromDepth);
+    const bool guessInside = std::isfinite(guess) && (guess - fromDepth) * (far - guess) > 0.0;
+    if (guessInside && shortfall(guess) > 0.0)
+        far = guess;
     return hydraulics::bracketedRoot(
         shortfall, {std::min(fromDepth, far), std::max(fromDepth, far)}, tolerance);
 }
