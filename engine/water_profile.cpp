@@ -147,7 +147,9 @@ std::optional<double> depthAtDistance(const Curve& curve, double fromX, double f
         shortfall, {std::min(fromDepth, far), std::max(fromDepth, far)}, tolerance);
 }
 
-ProfileStation stationAt(const ReachFlow& reach, double x, double depth) {
+} // namespace
+
+ProfileStation profileStationAt(const ReachFlow& reach, double x, double depth) {
     const FlowGeometry geometry = flowGeometry(reach.section, depth);
     const double velocity = reach.discharge / geometry.area;
     return {x,
@@ -159,6 +161,8 @@ ProfileStation stationAt(const ReachFlow& reach, double x, double depth) {
             frictionSlope(reach, depth)};
 }
 
+namespace {
+
 // A control within kNearestToNormal of yn: the flow is uniform.
 bool startsAtNormalDepth(const WaterProfile& profile) {
     return profile.normalDepth && std::fabs(profile.controlDepth - *profile.normalDepth) <=
@@ -169,7 +173,7 @@ std::vector<ProfileStation> uniformStations(const ReachFlow& reach,
                                             const std::vector<double>& distances, double normal) {
     std::vector<ProfileStation> stations;
     for (const double x : distances)
-        stations.push_back(stationAt(reach, x, normal));
+        stations.push_back(profileStationAt(reach, x, normal));
     return stations;
 }
 
@@ -198,13 +202,13 @@ std::optional<std::vector<ProfileStation>> stationsOf(const Curve& curve, double
         if (x > last && !beyondDepth)
             break;
         if (x > last) {
-            stations.push_back(stationAt(*curve.reach, x, *beyondDepth));
+            stations.push_back(profileStationAt(*curve.reach, x, *beyondDepth));
             continue;
         }
         const std::optional<double> depth = depthAtDistance(curve, fromX, fromDepth, x);
         if (!depth)
             return std::nullopt;
-        stations.push_back(stationAt(*curve.reach, x, *depth));
+        stations.push_back(profileStationAt(*curve.reach, x, *depth));
         fromX = x;
         fromDepth = *depth;
     }

@@ -84,4 +84,7 @@ using ProfileOutcome = std::variant<WaterProfile, ProfileFault>;
 // Never throws.
 ProfileOutcome computeWaterProfile(const ProfileRequest& request) noexcept;
 
+// The flow of the reach at depth y, x from the control: a station, or a special point.
+ProfileStation profileStationAt(const ReachFlow& reach, double x, double depth);
+
 } // namespace vazolar

@@ -24,8 +24,8 @@ struct InputFault {
 // Reads one request; the namer says how its messages name the fields.
 class RequestReader {
 public:
-    RequestReader(const AdoptedRequest& request, const FieldNamer& names)
-        : r_(request), names_(names) {}
+    RequestReader(const AdoptedRequest& request, const FieldNamer& names, SlopeRule slopeRule)
+        : r_(request), names_(names), slopeRule_(slopeRule) {}
 
     AdoptedInputs read() const;
 
@@ -42,6 +42,7 @@ private:
 
     const AdoptedRequest& r_;
     const FieldNamer& names_;
+    SlopeRule slopeRule_;
 };
 
 double RequestReader::number(const QString& text, AdoptedField field) const {
@@ -144,7 +145,9 @@ void RequestReader::readLimits(AdoptedInputs& in) const {
 
 AdoptedInputs RequestReader::read() const {
     AdoptedInputs in;
-    in.manning.slopePercent = positiveNumber(r_.slope, AdoptedField::Slope);
+    in.manning.slopePercent = slopeRule_ == SlopeRule::Positive
+                                  ? positiveNumber(r_.slope, AdoptedField::Slope)
+                                  : number(r_.slope, AdoptedField::Slope);
     in.manning.roughness = positiveNumber(r_.roughness, AdoptedField::Roughness);
     readFlow(in);
     in.section = section();
@@ -155,10 +158,10 @@ AdoptedInputs RequestReader::read() const {
 
 } // namespace
 
-Outcome<AdoptedInputs> convertAdoptedRequest(const AdoptedRequest& request,
-                                             const FieldNamer& names) {
+Outcome<AdoptedInputs> convertAdoptedRequest(const AdoptedRequest& request, const FieldNamer& names,
+                                             SlopeRule slopeRule) {
     try {
-        return RequestReader(request, names).read();
+        return RequestReader(request, names, slopeRule).read();
     } catch (const InputFault& fault) {
         return Failure{fault.message};
     }

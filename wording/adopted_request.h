@@ -43,10 +43,14 @@ struct AdoptedRequest {
 // the command line ("--q"), by its caption in a window ("Q (m³/s)").
 using FieldNamer = std::function<QString(AdoptedField)>;
 
+// Whether the slope must be positive, as uniform flow needs, or may be zero or negative, as a
+// water-surface profile on a horizontal or adverse bed allows.
+enum class SlopeRule { Positive, AnySign };
+
 // The numbers of the request, read in the order above; the first text that cannot be used
 // gives the message, naming its field.
-Outcome<AdoptedInputs> convertAdoptedRequest(const AdoptedRequest& request,
-                                             const FieldNamer& names);
+Outcome<AdoptedInputs> convertAdoptedRequest(const AdoptedRequest& request, const FieldNamer& names,
+                                             SlopeRule slopeRule = SlopeRule::Positive);
 
 // Converts and verifies.
 Outcome<AdoptedResult> verifyAdoptedSection(const AdoptedRequest& request, const FieldNamer& names);

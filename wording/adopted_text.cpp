@@ -1,8 +1,8 @@
 #include "adopted_text.h"
 
-#include "regime_text.h"
 #include "limit_text.h"
 #include "number_text.h"
+#include "regime_text.h"
 
 namespace vazolar {
 
@@ -91,9 +91,14 @@ void addCheckRows(Rows& rows, const AdoptedResult& r) {
 
 } // namespace
 
-QList<ResultRow> adoptedResultRows(const AdoptedResult& result) {
+QList<ResultRow> sectionDimensionRows(const Section& section) {
     Rows rows;
-    std::visit(SectionRows{rows}, result.inputs.section);
+    std::visit(SectionRows{rows}, section);
+    return rows.list;
+}
+
+QList<ResultRow> adoptedResultRows(const AdoptedResult& result) {
+    Rows rows{sectionDimensionRows(result.inputs.section)};
     rows.add("Declividade I", result.inputs.manning.slopePercent, "%");
     rows.add("Rugosidade n", result.inputs.manning.roughness, "");
     const bool depthGiven = result.inputs.givenDepth.has_value();

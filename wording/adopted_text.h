@@ -20,6 +20,9 @@ struct ResultRow {
     std::optional<bool> passes{};
 };
 
+// The section's dimensions: b and z, B, z or D.
+QList<ResultRow> sectionDimensionRows(const Section& section);
+
 // The section, the flow, the bank or the pipe's filling, then one row per design limit the
 // shape can have, checked or said to be unchecked.
 QList<ResultRow> adoptedResultRows(const AdoptedResult& result);
