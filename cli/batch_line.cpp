@@ -29,8 +29,7 @@ struct SizedChannel {
 
 SizedChannel size(const SizingInput& input) {
     const RunInputs inputs = convertInputs(input);
-    const SizingOutcome outcome =
-        runSizing(inputs, TrialSink([](const SectionQuantities&) {}));
+    const SizingOutcome outcome = runSizing(inputs, TrialSink([](const SectionQuantities&) {}));
     SizedChannel channel{outcome.rowCount, outcome.last, {}};
     if (channel.last)
         channel.check = hydraulics::checkTrial(inputs, *channel.last);

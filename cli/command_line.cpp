@@ -34,7 +34,10 @@ QString optionsHelp() {
            QString::fromUtf8("\nlote: a primeira linha do CSV (separado por ;) nomeia as colunas\n"
                              "%1; cada linha seguinte é um canal; - lê a entrada padrão.\n")
                .arg(inputColumnNames().join(u';')) +
-           optionsHelp(kBatchCommand) + u'\n' + statusHelp();
+           optionsHelp(kBatchCommand) +
+           QString::fromUtf8("\nOpções de remanso (a seção adotada, a vazão e o trecho a partir "
+                             "do controle):\n") +
+           optionsHelp(kProfileCommand) + u'\n' + statusHelp();
 }
 
 // Every option's name once, in the table's order.
@@ -365,6 +368,75 @@ Outcome<VerifyRequest> verifyRequest(const QCommandLineParser& parser,
     return request;
 }
 
+// The fields of `remanso` that a shape takes: the section and its flow (the discharge, not a
+// depth), and the bank's height.
+bool profileTakes(const AdoptedFieldSpec& field, Shape shape) {
+    const bool sectionField = field.group == FieldGroup::Section && field.id != AdoptedField::Depth;
+    return field.takenBy(shape) && (sectionField || field.id == AdoptedField::BankHeight);
+}
+
+const QStringList kReachOptions{"y0", "comprimento", "passo"};
+
+Outcome<> profileUsage(const QCommandLineParser& parser, Shape shape) {
+    QStringList allowed = kReachOptions + QStringList{"saida", "formato"} + kMemoOptions;
+    for (const AdoptedFieldSpec& field : adoptedFields()) {
+        if (profileTakes(field, shape))
+            allowed << QString::fromLatin1(field.option);
+    }
+    if (const Outcome<> only = allowOnly(parser, allowed, kProfileCommand, shapeWhere(shape));
+        !only)
+        return only;
+    QStringList required{"q"};
+    for (const AdoptedFieldSpec& field : adoptedFields()) {
+        if (field.requiredBy(shape) && field.group == FieldGroup::Section)
+            required << QString::fromLatin1(field.option);
+    }
+    required << "y0"
+             << "comprimento";
+    for (const QString& name : required) {
+        if (!parser.isSet(name))
+            return usageError(QStringLiteral("falta a opção --%1.").arg(name));
+    }
+    return {};
+}
+
+ProfileTexts profileTexts(const QCommandLineParser& parser, Shape shape) {
+    ProfileTexts texts;
+    texts.section.shape = shape;
+    for (const AdoptedFieldSpec& field : adoptedFields()) {
+        if (profileTakes(field, shape) && field.text)
+            texts.section.*field.text = parser.value(QString::fromLatin1(field.option));
+    }
+    texts.bankHeight = parser.value("altura");
+    const QString control = parser.value("y0");
+    texts.criticalControl =
+        control.trimmed().compare(QLatin1String("critica"), Qt::CaseInsensitive) == 0;
+    texts.controlDepth = texts.criticalControl ? QString() : control;
+    texts.length = parser.value("comprimento");
+    texts.step = parser.value("passo");
+    return texts;
+}
+
+Outcome<ProfileCommandRequest> profileRequest(const QCommandLineParser& parser,
+                                              const QStringList& positional) {
+    const Outcome<Shape> shape = shapeArgument(positional);
+    if (!shape)
+        return shape.failure();
+    if (const Outcome<> usage = profileUsage(parser, shape.value()); !usage)
+        return usage.failure();
+    const Outcome<Outputs> outputs = outputsOf(parser, {"obra", "trecho", "responsavel"});
+    if (!outputs)
+        return outputs.failure();
+    ProfileCommandRequest request;
+    request.texts = profileTexts(parser, shape.value());
+    request.outputPath = outputs.value().path;
+    request.format =
+        outputs.value().format == SizeFormat::Csv ? ProfileFormat::Csv : ProfileFormat::Report;
+    request.memo = outputs.value().memo;
+    request.memo.freeboard = {};
+    return request;
+}
+
 std::optional<io::FileIdentity> inputIdentity(const QString& path) {
     return path == QLatin1String("-") ? io::descriptorIdentity(STDIN_FILENO)
                                       : io::fileIdentity(path);
@@ -418,11 +490,14 @@ Outcome<CommandLine::Request> readRequest(const QStringList& arguments) {
         return asRequest(verifyRequest(parser, positional));
     if (command == QLatin1String("lote"))
         return asRequest(batchRequest(parser, positional));
+    if (command == QLatin1String("remanso"))
+        return asRequest(profileRequest(parser, positional));
     if (command.isEmpty())
-        return usageError(
-            QStringLiteral("falta o comando: %1.")
-                .arg(commandNames(kSizeCommand | kVerifyCommand, QStringLiteral(", ")) +
-                     QStringLiteral(" ou ") + commandNames(kBatchCommand, QString())));
+        return usageError(QStringLiteral("falta o comando: %1.")
+                              .arg(commandNames(kSizeCommand | kVerifyCommand | kBatchCommand,
+                                                QStringLiteral(", ")) +
+                                   QStringLiteral(" ou ") +
+                                   commandNames(kProfileCommand, QString())));
     return usageError(QStringLiteral("comando desconhecido: %1.").arg(quoted(command)));
 }
 
@@ -437,6 +512,8 @@ bool CommandLine::paints() const {
         return !size->memo.path.isEmpty();
     if (const auto* verify = std::get_if<VerifyRequest>(&request_.value()))
         return !verify->memo.path.isEmpty();
+    if (const auto* profile = std::get_if<ProfileCommandRequest>(&request_.value()))
+        return !profile->memo.path.isEmpty();
     return false;
 }
 
@@ -459,6 +536,9 @@ struct Runner {
     }
     int operator()(const BatchRequest& request) const {
         return runBatchCommand(request.inputPath, request.outputPath, console);
+    }
+    int operator()(const ProfileCommandRequest& request) const {
+        return runProfileCommand(request, console);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "batch_command.h"
 #include "console.h"
 #include "engine/outcome.h"
+#include "profile_command.h"
 #include "size_command.h"
 #include "verify_command.h"
 
@@ -29,8 +30,8 @@ struct BatchRequest {
 // it cannot be run.
 class CommandLine {
 public:
-    using Request =
-        std::variant<HelpRequest, VersionRequest, SizeRequest, VerifyRequest, BatchRequest>;
+    using Request = std::variant<HelpRequest, VersionRequest, SizeRequest, VerifyRequest,
+                                 BatchRequest, ProfileCommandRequest>;
 
     // The first argument is the program's name.
     explicit CommandLine(const QStringList& arguments);

@@ -11,6 +11,7 @@ constexpr CommandSpec kCommands[] = {
     {kVerifyCommand, "verificar", "FORMA [opções]", "verifica a seção adotada"},
     {kBatchCommand, "lote", "ENTRADA.csv [--saida RESUMO.csv]",
      "dimensiona os canais de um arquivo CSV"},
+    {kProfileCommand, "remanso", "FORMA [opções]", "calcula a curva de remanso de um trecho"},
 };
 
 constexpr qsizetype kSummaryColumn = 41;

@@ -8,13 +8,14 @@ namespace vazolar::cli {
 namespace {
 
 constexpr unsigned kOneChannel = kSizeCommand | kVerifyCommand;
-constexpr unsigned kEveryCommand = kOneChannel | kBatchCommand;
+constexpr unsigned kEveryCommand = kOneChannel | kBatchCommand | kProfileCommand;
 
 constexpr StatusMeaning kMeanings[] = {
     {kSuccess, kSizeCommand, "o canal foi dimensionado e tudo foi gravado."},
     {kSuccess, kVerifyCommand,
      "a seção foi verificada e tudo foi gravado, mesmo que um limite não seja atendido."},
     {kSuccess, kBatchCommand, "todos os canais foram dimensionados e o resumo foi gravado."},
+    {kSuccess, kProfileCommand, "a curva de remanso foi calculada e tudo foi gravado."},
     {kFailure, kSizeCommand,
      "o canal não pôde ser dimensionado, e nada foi gravado; com uma vazão de projeto negativa, "
      "que não dá nenhuma tentativa, o relatório vazio é gravado."},
@@ -24,6 +25,7 @@ constexpr StatusMeaning kMeanings[] = {
     {kFailure, kBatchCommand,
      "o resumo foi gravado, mas uma ou mais linhas trazem erro, ou parte da entrada não pôde "
      "ser lida como canais."},
+    {kFailure, kProfileCommand, "a curva de remanso não pôde ser calculada, e nada foi gravado."},
     {kUsageError, kEveryCommand, "uso incorreto: nada foi gravado."},
     {kFileError, kEveryCommand,
      "um arquivo não pôde ser lido ou gravado: esse arquivo não foi gravado, e o que já existia "

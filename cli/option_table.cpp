@@ -11,12 +11,16 @@ namespace vazolar::cli {
 namespace {
 
 constexpr unsigned kSizing = kSizeCommand | kVerifyCommand;
+constexpr unsigned kSection = kVerifyCommand | kProfileCommand;
+constexpr unsigned kOneReach = kSizing | kProfileCommand;
 
 constexpr OptionSpec kOptions[] = {
     {"i", "TEXTO", kSizing, "declividade I (%)"},
-    {"angulo", "TEXTO", kSizing, "ângulo do talude (°), só no canal trapezoidal"},
-    {"n", "TEXTO", kSizing, "coeficiente de Manning n"},
-    {"q", "TEXTO", kSizeCommand, "vazão de projeto (m³/s)"},
+    {"i", "TEXTO", kProfileCommand,
+     "declividade I (%): zero no fundo horizontal, negativa na adversa"},
+    {"angulo", "TEXTO", kOneReach, "ângulo do talude (°), só no canal trapezoidal"},
+    {"n", "TEXTO", kOneReach, "coeficiente de Manning n"},
+    {"q", "TEXTO", kSizeCommand | kProfileCommand, "vazão de projeto (m³/s)"},
     {"q", "TEXTO", kVerifyCommand, "vazão de projeto (m³/s): dá a profundidade normal; ou"},
     {"y", "TEXTO", kVerifyCommand, "profundidade (m): dá a vazão que a seção conduz"},
     {"inicial", "TEXTO", kSizeCommand,
@@ -24,13 +28,21 @@ constexpr OptionSpec kOptions[] = {
     {"incremento", "PASSO", kSizeCommand,
      "incremento das tentativas (m), um dos passos da barra: {passos}; {passo} se omitido; "
      "não vale no canal circular"},
-    {"b", "TEXTO", kVerifyCommand, "largura do fundo b (m), no canal trapezoidal"},
-    {"B", "TEXTO", kVerifyCommand, "largura B (m), no canal retangular"},
-    {"D", "TEXTO", kVerifyCommand, "diâmetro D (m), no canal circular; o triangular tem lados 1:1"},
+    {"b", "TEXTO", kSection, "largura do fundo b (m), no canal trapezoidal"},
+    {"B", "TEXTO", kSection, "largura B (m), no canal retangular"},
+    {"D", "TEXTO", kSection, "diâmetro D (m), no canal circular; o triangular tem lados 1:1"},
     {"borda-livre", "usbr|METROS|P%", kSizing,
      "regra da borda livre (usbr se omitida; não vale no circular); em dimensionar, a da "
      "memória de cálculo"},
     {"altura", "H", kSizing, "altura total do canal (m), em vez da regra da borda livre"},
+    {"altura", "H", kProfileCommand,
+     "altura da margem (m), opcional: a folga H − y em cada estação e o trecho em que a água "
+     "passa da margem; no circular, a margem é a geratriz superior"},
+    {"y0", "TEXTO|critica", kProfileCommand,
+     "profundidade de controle (m): acima de yc, o controle fica a jusante; abaixo, a montante "
+     "(abertura de comporta); critica: queda livre ou crista de um degrau"},
+    {"comprimento", "L", kProfileCommand, "comprimento do trecho (m)"},
+    {"passo", "DX", kProfileCommand, "distância entre as estações (m); L/50 se omitido"},
     {"vmax", "V", kVerifyCommand, "velocidade máxima admissível (m/s)"},
     {"vmin", "V", kVerifyCommand, "velocidade mínima admissível (m/s)"},
     {"frmax", "FR", kVerifyCommand, "número de Froude máximo"},
@@ -40,18 +52,21 @@ constexpr OptionSpec kOptions[] = {
      "tentativas com a análise hidráulica"},
     {"formato", "relatorio|csv", kVerifyCommand,
      "relatorio (o padrão): uma grandeza por linha; csv: um cabeçalho e uma linha"},
-    {"saida", "ARQUIVO", kSizeCommand | kVerifyCommand,
+    {"saida", "ARQUIVO", kSizeCommand | kVerifyCommand | kProfileCommand,
      "grava em ARQUIVO em vez da saída padrão (o relatório de dimensionar em Windows-1252 com "
      "CR LF, como SALVAR); - é a saída padrão; um pipe ou um dispositivo é escrito "
      "diretamente"},
+    {"formato", "relatorio|csv", kProfileCommand,
+     "relatorio (o padrão): os dados, a curva, os pontos notáveis e a tabela das estações; "
+     "csv: um cabeçalho e uma linha por estação"},
     {"saida", "ARQUIVO", kBatchCommand,
      "grava o resumo em ARQUIVO em vez da saída padrão; - é a saída padrão"},
-    {"memoria", "ARQUIVO.pdf", kSizing,
+    {"memoria", "ARQUIVO.pdf", kOneReach,
      "grava também a memória de cálculo em PDF: em dimensionar, com a última tentativa como "
-     "seção adotada; em verificar, a seção verificada"},
-    {"obra", "TEXTO", kSizing, "identificação da obra na memória de cálculo"},
-    {"trecho", "TEXTO", kSizing, "identificação do trecho na memória de cálculo"},
-    {"responsavel", "TEXTO", kSizing, "nome e CREA do responsável, na memória de cálculo"},
+     "seção adotada; em verificar, a seção verificada; em remanso, a seção com a curva"},
+    {"obra", "TEXTO", kOneReach, "identificação da obra na memória de cálculo"},
+    {"trecho", "TEXTO", kOneReach, "identificação do trecho na memória de cálculo"},
+    {"responsavel", "TEXTO", kOneReach, "nome e CREA do responsável, na memória de cálculo"},
 };
 
 constexpr qsizetype kHelpColumn = 22;

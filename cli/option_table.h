@@ -7,7 +7,12 @@
 namespace vazolar::cli {
 
 // The commands an option belongs to.
-enum CommandSet : unsigned { kSizeCommand = 1, kVerifyCommand = 2, kBatchCommand = 4 };
+enum CommandSet : unsigned {
+    kSizeCommand = 1,
+    kVerifyCommand = 2,
+    kBatchCommand = 4,
+    kProfileCommand = 8,
+};
 
 // One option of the command line: its name (`--name`), what its value is called in the usage
 // text, the commands that take it and what it does there. An option that means something

@@ -67,4 +67,13 @@ Failure TextOutput::failure() const {
     return {reports::notSavedMessage(path_, reason_)};
 }
 
+Outcome<> writeTextLines(const QString& path, const QStringList& lines, QIODevice& standardOutput) {
+    TextOutput output(path, standardOutput);
+    if (Outcome<> opened = output.open(); !opened)
+        return opened;
+    for (const QString& line : lines)
+        output.writeLine(line);
+    return output.commit();
+}
+
 } // namespace vazolar::cli

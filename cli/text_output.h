@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -39,5 +40,8 @@ private:
     QByteArray buffer_;
     QString reason_; // why the output failed; empty while it has not
 };
+
+// Writes the lines to the path (standard output when empty) through a TextOutput.
+Outcome<> writeTextLines(const QString& path, const QStringList& lines, QIODevice& standardOutput);
 
 } // namespace vazolar::cli

@@ -18,15 +18,6 @@ QStringList csvLines(const VerifyRequest& request, const Outcome<AdoptedResult>&
     return {csvLine(adoptedCsvColumns()), csvLine(adoptedCsvCells(request.section, outcome))};
 }
 
-Outcome<> writeLines(const QString& path, const QStringList& lines, Console& console) {
-    TextOutput output(path, console.out);
-    if (Outcome<> opened = output.open(); !opened)
-        return opened;
-    for (const QString& line : lines)
-        output.writeLine(line);
-    return output.commit();
-}
-
 // The section's numbers as the window's fields would take them, then its verification.
 Outcome<AdoptedResult> verify(AdoptedRequest& section) {
     if (const Outcome<> typed = takeTypedRequest(section); !typed)
@@ -55,7 +46,8 @@ int runVerifyCommand(VerifyRequest request, Console& console) {
     const QStringList lines = request.format == VerifyFormat::Csv
                                   ? csvLines(request, outcome)
                                   : resultRowsLines(adoptedResultRows(outcome.value()));
-    if (const Outcome<> written = writeLines(request.outputPath, lines, console); !written) {
+    if (const Outcome<> written = writeTextLines(request.outputPath, lines, console.out);
+        !written) {
         writeLine(console.err, written.message());
         return kFileError;
     }

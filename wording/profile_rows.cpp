@@ -89,7 +89,9 @@ QString tableLine(const QStringList& cells) {
     QString line = cells[1].leftJustified(kPointWidth);
     for (qsizetype k = 2; k < cells.size(); ++k)
         line += cells[k].rightJustified(kNumberWidth);
-    return line.trimmed();
+    while (line.endsWith(u' '))
+        line.chop(1);
+    return line;
 }
 
 } // namespace
