@@ -1,5 +1,5 @@
 #include "forms/adopted_window.h"
-#include "forms/user_dialogs.h"
+#include "silent_dialogs.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -7,18 +7,6 @@
 #include <benchmark/benchmark.h>
 
 using namespace vazolar;
-
-namespace {
-
-class SilentDialogs : public UserDialogs {
-public:
-    void inform(QWidget*, const QString&) override {}
-    void warn(QWidget*, const QString&) override {}
-    std::optional<QString> askSavePath(QWidget*, const SavePrompt&) override { return {}; }
-    bool askPrinter(QWidget*, QPrinter&) override { return false; }
-};
-
-} // namespace
 
 // One keystroke in the adopted-section window of the circle, the costliest shape (its normal
 // depth, critical depth and curves all solve over the pipe's exact geometry): from the field's

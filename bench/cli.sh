@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The command line timed from outside the process, as a script uses it: start-up of
-# `vazolar --version`, the longest `dimensionar` runs, `verificar` of a pipe, `lote` over 10,000
-# ordinary channels, and the memory of `lote` over 100,000 and 1,000,000 channels and over one
-# line of 100 MB. Prints medians of N runs in milliseconds.
+# `vazolar --version`, the longest `dimensionar` runs, `verificar` of a pipe, `remanso` of a
+# backwater curve, `lote` over 10,000 ordinary channels, and the memory of `lote` over 100,000
+# and 1,000,000 channels and over one line of 100 MB. Prints medians of N runs in milliseconds.
 #
 #   bench/cli.sh [runs] [build folder]        default: 15 runs, build/release
 set -euo pipefail
@@ -61,6 +61,12 @@ echo "dimensionar, 32767 trials, CSV with check: $(median_ms "$vazolar" "${longe
 # One adopted section, the costliest shape: the pipe's normal and critical depths.
 echo "verificar, circle D 0,90:                  $(median_ms "$vazolar" verificar circular \
     --D 0,90 --i 0,1 --n 0,015 --q 0,5 --ymaxd 0,85)"
+# The M1 backwater of the worked trapezoid over 2 km, and over 10 km with 1001 stations.
+echo "remanso, M1 over 2 km, 11 stations:         $(median_ms "$vazolar" remanso trapezoidal \
+    --b 0,70 --angulo 30 --i 0,1 --n 0,015 --q 0,5 --y0 1,00 --comprimento 2000 --passo 200)"
+echo "remanso, M1 over 10 km, 1001 stations, CSV: $(median_ms "$vazolar" remanso trapezoidal \
+    --b 0,70 --angulo 30 --i 0,1 --n 0,015 --q 0,5 --y0 1,00 --comprimento 10000 --passo 10 \
+    --formato csv)"
 echo "lote, 10,000 channels:                     $(median_ms "$vazolar" lote "$work/lote10k.csv" \
     --saida "$work/resumo.csv")"
 # peak_mb COMMAND...: the command's peak resident memory in MB, from /usr/bin/time.

@@ -4,7 +4,6 @@
 #include "option_names.h"
 #include "text_output.h"
 #include "typed_fields.h"
-#include "wording/field_characters.h"
 #include "wording/profile_rows.h"
 #include "wording/profile_text.h"
 
@@ -35,14 +34,6 @@ QString reachOptionName(ProfileField field) {
 
 ProfileNamer profileOptionNames(Shape shape) {
     return {verifyOptionNames(shape), reachOptionName};
-}
-
-Outcome<> takeTyped(QString& text, const QString& name) {
-    const Outcome<QString> typed = typedFieldText(name, text);
-    if (!typed)
-        return typed.failure();
-    text = typed.value();
-    return {};
 }
 
 // Every number as a field takes it, named by its option.

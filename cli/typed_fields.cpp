@@ -9,8 +9,6 @@
 
 namespace vazolar::cli {
 
-namespace {
-
 Outcome<> takeTyped(QString& text, const QString& name) {
     const Outcome<QString> typed = typedFieldText(name, text);
     if (!typed)
@@ -18,6 +16,8 @@ Outcome<> takeTyped(QString& text, const QString& name) {
     text = typed.value();
     return {};
 }
+
+namespace {
 
 // The field that holds the freeboard's number: the bank height, or the rule's F or share.
 AdoptedField freeboardField(const FreeboardText& freeboard) {

@@ -15,6 +15,9 @@ Outcome<> takeTypedFields(SizingInput& input);
 // The same for the options of `dimensionar`, each named by its option in the messages.
 Outcome<> takeTypedOptions(SizingInput& input);
 
+// One text as a field takes it, named by `name` in the message of what it cannot take.
+Outcome<> takeTyped(QString& text, const QString& name);
+
 // The bank of the memo of `dimensionar`: the number of --borda-livre or --altura, as a field
 // takes it.
 Outcome<> takeTypedBank(FreeboardText& freeboard);

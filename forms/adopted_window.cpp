@@ -7,6 +7,7 @@
 #include "key_filter.h"
 #include "look.h"
 #include "picture_view.h"
+#include "profile_window.h"
 #include "reports/memo_pdf.h"
 #include "user_dialogs.h"
 #include "window_placement.h"
@@ -159,8 +160,14 @@ AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shap
     cmdmemoria->setObjectName("cmdmemoria");
     cmdmemoria->setToolTip(QString::fromUtf8("Grava a memória de cálculo em PDF"));
     connect(cmdmemoria, &QPushButton::clicked, this, [this] { on_cmdmemoria_clicked(); });
+    cmdremanso = new QPushButton(QString::fromUtf8("Curva de remanso…"), this);
+    cmdremanso->setObjectName("cmdremanso");
+    cmdremanso->setToolTip(
+        QString::fromUtf8("Calcula a linha d'água de um trecho desta seção a partir do controle"));
+    connect(cmdremanso, &QPushButton::clicked, this, [this] { on_cmdremanso_clicked(); });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblstatus, 1);
+    bottom->addWidget(cmdremanso);
     bottom->addWidget(cmdmemoria);
     bottom->addWidget(cmdcopiar);
     auto* layout = new QVBoxLayout(this);
@@ -295,6 +302,7 @@ void AdoptedWindow::recompute() {
     }
     showRows(rows_);
     showPictures();
+    emit sectionChanged();
 }
 
 void AdoptedWindow::showRows(const QList<ResultRow>& rows) {
@@ -369,32 +377,41 @@ QString AdoptedWindow::proposedMemoPath() const {
 }
 
 void AdoptedWindow::on_cmdmemoria_clicked() {
-    const std::optional<reports::MemoInput> input = memoInput();
+    saveMemo(this, memoInput());
+}
+
+void AdoptedWindow::on_cmdremanso_clicked() {
+    if (!profileWindow_)
+        profileWindow_ = new ProfileWindow(this, form_, trialList_, dialogs_);
+    profileWindow_->open();
+}
+
+void AdoptedWindow::saveMemo(QWidget* from, const std::optional<reports::MemoInput>& input) {
     if (!input) {
-        dialogs_.warn(this, QString::fromUtf8("A memória de cálculo não foi feita: %1")
+        dialogs_.warn(from, QString::fromUtf8("A memória de cálculo não foi feita: %1")
                                 .arg(QString(outcome_.message()).replace("\n\n", " ")));
         return;
     }
     // Made before the file is asked for: a memo that cannot be made asks for nothing.
-    setCursor(Qt::WaitCursor);
+    from->setCursor(Qt::WaitCursor);
     const Outcome<reports::MemoPdf> pdf = reports::memoPdf(*input);
-    setCursor(Qt::ArrowCursor);
+    from->setCursor(Qt::ArrowCursor);
     if (!pdf) {
         dialogs_.warn(
-            this, QString::fromUtf8("A memória de cálculo não foi feita: %1").arg(pdf.message()));
+            from, QString::fromUtf8("A memória de cálculo não foi feita: %1").arg(pdf.message()));
         return;
     }
     const SavePrompt prompt{.proposedPath = proposedMemoPath(),
                             .defaultSuffix = QStringLiteral("pdf"),
                             .filterDescription = QStringLiteral("Documentos PDF"),
                             .filterPattern = QStringLiteral("*.pdf")};
-    const std::optional<QString> path = dialogs_.askSavePath(this, prompt);
+    const std::optional<QString> path = dialogs_.askSavePath(from, prompt);
     if (!path)
         return;
     lastMemoPath_ = *path;
     const Outcome<> written = io::writeFileAtomically(*path, pdf.value().bytes);
     if (!written)
-        dialogs_.warn(this, QString::fromUtf8("A memória de cálculo não foi salva em \"%1\": %2")
+        dialogs_.warn(from, QString::fromUtf8("A memória de cálculo não foi salva em \"%1\": %2")
                                 .arg(QDir::toNativeSeparators(*path), written.message()));
 }
 

@@ -21,6 +21,7 @@ class QTableWidget;
 namespace vazolar {
 
 class PictureView;
+class ProfileWindow;
 class UserDialogs;
 struct WindowField; // a line field of the window and its object name
 
@@ -53,6 +54,14 @@ public:
     // What "Memória de cálculo…" writes: the run and the section as the window shows it.
     // Nothing while a field cannot be read.
     std::optional<reports::MemoInput> memoInput() const;
+    // Makes the memo and asks where to save it, from this window or from its profile's.
+    void saveMemo(QWidget* from, const std::optional<reports::MemoInput>& input);
+    // The profile's window of this section; none before "Curva de remanso…" is pressed.
+    ProfileWindow* profileWindow() const { return profileWindow_; }
+
+signals:
+    // Every edit, after the table and the pictures follow it.
+    void sectionChanged();
 
 private:
     QLineEdit* addField(const char* name, const QString& caption);
@@ -65,6 +74,7 @@ private:
     void on_cmbborda_activated();
     void on_cmdcopiar_clicked();
     void on_cmdmemoria_clicked();
+    void on_cmdremanso_clicked();
     void buildMemoFields();
     QString proposedMemoPath() const;
 
@@ -94,6 +104,8 @@ private:
     QLabel* lblstatus = nullptr;
     QPushButton* cmdcopiar = nullptr;
     QPushButton* cmdmemoria = nullptr;
+    QPushButton* cmdremanso = nullptr;
+    ProfileWindow* profileWindow_ = nullptr;
     QLineEdit* txtobra = nullptr;
     QLineEdit* txttrecho = nullptr;
     QLineEdit* txtresponsavel = nullptr;

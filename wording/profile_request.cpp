@@ -47,12 +47,6 @@ Outcome<AdoptedInputs> sectionInputs(const ProfileTexts& texts, const FieldNamer
     return convertAdoptedRequest(section, names, SlopeRule::AnySign);
 }
 
-std::optional<double> diameterOf(const Section& section) {
-    if (const auto* circle = std::get_if<CircleSection>(&section))
-        return circle->diameter;
-    return std::nullopt;
-}
-
 // The control, the length and the step, each checked as its field.
 Outcome<> readReach(const ProfileTexts& texts, const ProfileNamer& names, ProfileRequest& out) {
     if (!texts.criticalControl) {
@@ -95,7 +89,7 @@ QString profileFaultMessage(ProfileFault fault, const ProfileInputs& inputs,
     case ProfileFault::ControlAboveCrown:
         return QString::fromUtf8("A profundidade %1 = %2 passa do diâmetro D = %3.")
             .arg(names.profile(ProfileField::ControlDepth), metres(r.controlDepth.value_or(0.0)),
-                 metres(diameterOf(r.reach.section).value_or(0.0)));
+                 metres(deepestDepth(r.reach.section)));
     case ProfileFault::BeyondPipeCapacity: {
         AdoptedInputs uniform;
         uniform.section = r.reach.section;

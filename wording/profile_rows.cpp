@@ -4,6 +4,7 @@
 #include "profile_text.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vazolar {
 
@@ -28,10 +29,10 @@ QString pointWord(ProfilePoint point) {
     return QString();
 }
 
-std::optional<double> diameterOf(const Section& section) {
-    if (const auto* circle = std::get_if<CircleSection>(&section))
-        return circle->diameter;
-    return std::nullopt;
+// The crown of a pipe; none on the open shapes.
+std::optional<double> crownOf(const Section& section) {
+    const double deepest = deepestDepth(section);
+    return std::isfinite(deepest) ? std::optional(deepest) : std::nullopt;
 }
 
 // The row of a depth at x: the bed rises upstream of the control and falls downstream.
@@ -41,7 +42,7 @@ public:
         : reach_(inputs.request.reach),
           bedSlope_(reach_.manning.slopePercent / 100 *
                     (profile.direction == Direction::Upstream ? 1.0 : -1.0)),
-          top_(inputs.bankHeight ? inputs.bankHeight : diameterOf(reach_.section)) {}
+          top_(inputs.bankHeight ? inputs.bankHeight : crownOf(reach_.section)) {}
 
     ProfileRow operator()(ProfilePoint point, const ProfileStation& station) const {
         ProfileRow row{point, station, bedSlope_ * station.x, std::nullopt};
@@ -52,7 +53,7 @@ public:
     ProfileRow at(ProfilePoint point, double x, double depth) const {
         return (*this)(point, profileStationAt(reach_, x, depth));
     }
-    double crown() const { return diameterOf(reach_.section).value_or(0.0); }
+    double crown() const { return deepestDepth(reach_.section); }
 
 private:
     const ReachFlow& reach_;

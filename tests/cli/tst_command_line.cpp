@@ -385,7 +385,8 @@ private slots:
             QVERIFY2(page.contains(sentence), qPrintable(sentence));
             seen |= meaning.commands;
         }
-        QCOMPARE(seen, int(cli::kSizeCommand | cli::kVerifyCommand | cli::kBatchCommand));
+        QCOMPARE(seen, int(cli::kSizeCommand | cli::kVerifyCommand | cli::kBatchCommand |
+                           cli::kProfileCommand));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "engine/flow_at_depth.h"
 #include "engine/flow_energy.h"
 #include "engine/hydraulics.h"
+#include "engine/profile_bank.h"
 #include "engine/sections.h"
 #include "engine/sequent_depth.h"
 #include "engine/water_profile.h"
@@ -423,6 +424,51 @@ private slots:
         QCOMPARE(profile.end, ProfileEnd::PipeCrown);
         QCOMPARE(profile.endX, 0.0);
         QCOMPARE(profile.stations.size(), std::size_t{1});
+    }
+
+    // The stretch over a bank ends where the depth crosses it: the reach cut there ends at
+    // the bank's height. From the control to the crossing when the control's depth is over it
+    // (M1, S1), from the crossing to the end when the profile rises through it (H3); all of
+    // an S1 reach when yn itself is over the bank.
+    void stretchAboveBank_data() {
+        QTest::addColumn<ProfileRequest>("request");
+        QTest::addColumn<double>("bank");
+        QTest::addColumn<double>("from"); // NaN: the water stays below
+        QTest::addColumn<double>("to");
+        const double none = std::nan("");
+        const auto m1 = requestOf(kTrapezoid, 0.1, kRoughness, kDischarge, 1.00, 2000, 200);
+        const auto s1 = requestOf(kTrapezoid, 2.0, kRoughness, kDischarge, 0.60, 100, 5);
+        const auto h3 =
+            requestOf(RectangleSection{1.10}, 0.0, kRoughness, kDischarge, 0.10, 100, 10);
+        QTest::newRow("M1, bank between yn and y0") << m1 << 0.80 << 0.0 << -1.0;
+        QTest::newRow("M1, bank below yn") << m1 << 0.50 << 0.0 << 2000.0;
+        QTest::newRow("M1, bank above y0") << m1 << 1.20 << none << none;
+        QTest::newRow("S1, bank between y2 and y0") << s1 << 0.55 << 0.0 << -1.0;
+        QTest::newRow("S1, bank below yn") << s1 << 0.20 << 0.0 << 100.0;
+        QTest::newRow("H3, rising through the bank") << h3 << 0.20 << -1.0 << 18.805;
+    }
+    void stretchAboveBank() {
+        QFETCH(ProfileRequest, request);
+        QFETCH(double, bank);
+        QFETCH(double, from);
+        QFETCH(double, to);
+        const WaterProfile profile = profileOf(request);
+        const auto stretch = vazolar::stretchAboveBank(request, profile, bank);
+        QCOMPARE(stretch.has_value(), !std::isnan(from));
+        if (!stretch)
+            return;
+        // -1: the crossing, checked by cutting the reach there.
+        const double crossing = from < 0 ? stretch->from : stretch->to;
+        if (from >= 0)
+            QCOMPARE(stretch->from, from);
+        if (to >= 0)
+            QVERIFY(std::abs(stretch->to - to) < 1e-3);
+        if (from < 0 || to < 0) {
+            ProfileRequest cut = request;
+            cut.length = crossing;
+            cut.step = crossing;
+            QVERIFY(std::abs(profileOf(cut).stations.back().depth - bank) < 5e-4);
+        }
     }
 
     void faults_data() {
