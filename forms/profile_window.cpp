@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -64,6 +65,24 @@ QTableWidgetItem* cell(const QString& text) {
     return item;
 }
 
+// Each column as wide as its widest text. The cells are figures of one notation, so the
+// longest text of a column is its widest: one text a column is measured, not every row.
+void fitColumns(QTableWidget* table) {
+    const QFontMetrics metrics = table->fontMetrics();
+    const int padding =
+        2 * table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) +
+        metrics.averageCharWidth();
+    for (int c = 0; c < table->columnCount(); ++c) {
+        QString widest = table->horizontalHeaderItem(c)->text();
+        for (int r = 0; r < table->rowCount(); ++r) {
+            if (const QTableWidgetItem* item = table->item(r, c);
+                item && item->text().size() > widest.size())
+                widest = item->text();
+        }
+        table->setColumnWidth(c, metrics.horizontalAdvance(widest) + padding);
+    }
+}
+
 // The bank of the adopted section as its window shows it: the height its rule gives, or the
 // height typed where the section cannot be verified (a horizontal bed has no normal depth).
 QString bankHeightText(const AdoptedWindow& adopted) {
@@ -101,7 +120,6 @@ ProfileWindow::ProfileWindow(AdoptedWindow* adopted, const QWidget* form, const 
     grdestacoes->setHorizontalHeaderLabels(profileColumnNames().mid(1));
     grdestacoes->verticalHeader()->hide();
     grdestacoes->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdestacoes->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdestacoes->verticalHeader()->setDefaultSectionSize(grdestacoes->fontMetrics().height() + 6);
     paintColours(grdestacoes, Qt::white);
 
@@ -215,6 +233,7 @@ void ProfileWindow::showResults() {
             grdestacoes->setItem(r, c - 1, cell(cells[c]));
     }
     grdestacoes->setUpdatesEnabled(true);
+    fitColumns(grdestacoes);
     picperfil->setPainter([inputs = *inputs_, profile](QPainter& painter, const QRectF& bounds) {
         drawings::paintProfilePicture(painter, bounds, inputs, profile);
     });

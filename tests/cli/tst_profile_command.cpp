@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.startsWith("curva;ponto;x;zf;y;zw;A;V;Fr;E;Sf;folga\n"));
-        const CsvProfile profile = csvProfile(run.out.replace(".", ""));
+        const CsvProfile profile = csvProfile(QString(run.out).remove(u'.'));
         QCOMPARE(profile.curve, curve);
         for (const QString& row : rows) {
             const bool found = std::any_of(profile.rows.cbegin(), profile.rows.cend(),
