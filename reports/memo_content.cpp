@@ -270,7 +270,7 @@ void addFigures(Blocks& blocks, int number) {
     blocks.figure(MemoFigure::EnergyCurve, "Figura 3 — Energia específica da vazão");
 }
 
-// The stations and special points, a row each under the columns' names.
+// The stations and the points of note, a row each under the columns' names.
 QList<QStringList> stationCells(const MemoProfile& reach) {
     QList<QStringList> cells;
     for (const ProfileRow& row : profileRows(reach.inputs, reach.profile))

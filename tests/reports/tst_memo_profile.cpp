@@ -18,17 +18,10 @@ Q_DECLARE_METATYPE(vazolar::reports::MemoInput)
 
 namespace {
 
-// The worked trapezoid sized from b = start by the step, adopting its last trial, with the
-// reach's profile when given.
-MemoInput memoOf(const QString& start, int scrollValue,
-                 const std::optional<ReachProfile>& reach = std::nullopt) {
-    const SizingInput texts{.shape = Shape::Trapezoidal,
-                            .slope = "0,1",
-                            .angle = "30",
-                            .roughness = "0,015",
-                            .discharge = "0,5",
-                            .start = start,
-                            .scrollValue = scrollValue};
+// The worked trapezoid (I 0,1 %, 30°, n 0,015, Qd 0,5) sized from b = start by the step, with
+// the reach's profile when given.
+MemoInput memoOf(const QString& start, int step, const std::optional<ReachProfile>& reach = {}) {
+    const SizingInput texts{Shape::Trapezoidal, "0,1", "30", "0,015", "0,5", start, step};
     MemoInput input = sizingMemo(texts, sizedTrials(texts), FreeboardText{}, {}, QDate(2026, 12, 9),
                                  "1.0.0", testFieldNames(texts.shape))
                           .value();
@@ -37,46 +30,37 @@ MemoInput memoOf(const QString& start, int scrollValue,
     return input;
 }
 
-const QStringList kSizingHeadings{"1. Dados",
-                                  "2. Método",
-                                  "3. Tabela de tentativas",
-                                  "4. Análise hidráulica da seção dimensionada",
-                                  "5. Seção adotada",
-                                  "6. Verificações",
-                                  "7. Figuras"};
+// What the memo says of a profile: its headings after "7. Figuras", whether it has the
+// profile's figure and Chow's chapters on it, and the station tables' rows.
+struct ProfileBlocks {
+    QStringList headings;
+    bool figure = false;
+    bool chapters = false;
+    QList<QList<QStringList>> tables;
+};
 
-// The S1 of the steep reach by 1 m: 101 stations and its jump.
-ReachProfile finelySteppedJump() {
-    return trapezoidReach(2.0, 0.60, 100, 1);
-}
-
-QList<MemoBlock> blocksOf(const QList<MemoBlock>& blocks, BlockKind kind) {
-    QList<MemoBlock> found;
+ProfileBlocks profileBlocks(const QList<MemoBlock>& blocks) {
+    ProfileBlocks found;
     for (const MemoBlock& block : blocks) {
-        if (block.kind == kind)
-            found << block;
+        if (block.kind == BlockKind::Heading)
+            found.headings << block.text;
+        found.figure |= block.kind == BlockKind::Figure && block.figure == MemoFigure::Profile;
+        found.chapters |= block.kind == BlockKind::Reference &&
+                          block.text.contains("capítulos 9 e 10, escoamento gradualmente "
+                                              "variado, e 15, ressalto hidráulico");
+        if (block.kind == BlockKind::Table && block.cells.value(0) == profileColumnNames())
+            found.tables << block.cells.mid(1);
     }
+    found.headings = found.headings.mid(found.headings.indexOf("7. Figuras") + 1);
     return found;
 }
 
-// The rows of the tables headed by the station table's columns, without their header.
-QList<QList<QStringList>> stationTables(const QList<MemoBlock>& blocks) {
-    QList<QList<QStringList>> tables;
-    for (const MemoBlock& table : blocksOf(blocks, BlockKind::Table)) {
-        if (table.cells.value(0) == profileColumnNames())
-            tables << table.cells.mid(1);
-    }
-    return tables;
-}
-
-// The jump's row of the station table and its last, the widest, each its cells in order.
-QStringList jumpAndLastRows(const ReachProfile& reach) {
-    QStringList texts;
-    for (const ProfileRow& row : profileRows(reach.inputs, reach.profile)) {
-        if (row.point == ProfilePoint::Jump || row.station.x == reach.inputs.request.length)
-            texts << profileRowCells(reach.profile, row).join(u' ').trimmed();
-    }
-    return texts;
+// The cells of each row of the reach's station table.
+QList<QStringList> stationRows(const ReachProfile& reach) {
+    QList<QStringList> rows;
+    for (const ProfileRow& row : profileRows(reach.inputs, reach.profile))
+        rows << profileRowCells(reach.profile, row);
+    return rows;
 }
 
 } // namespace
@@ -92,58 +76,43 @@ private slots:
         QTest::addColumn<MemoInput>("input");
         QTest::addColumn<QStringList>("headings");
         QTest::addColumn<QString>("annexNote"); // empty: the whole table in the body
+        const ReachProfile fine = trapezoidReach(2.0, 0.60, 100, 1); // S1, 102 rows
+        const QStringList section{"8. Curva de remanso", "9. Referências"};
         QTest::newRow("no profile")
-            << memoOf("0,5", 19) << kSizingHeadings + QStringList{"8. Referências"} << QString();
-        QTest::newRow("M1 by 200 m")
-            << memoOf("0,5", 19, mildBackwater())
-            << kSizingHeadings + QStringList{"8. Curva de remanso", "9. Referências"} << QString();
+            << memoOf("0,5", 19) << QStringList{"8. Referências"} << QString();
+        QTest::newRow("M1 by 200 m") << memoOf("0,5", 19, mildBackwater()) << section << QString();
         QTest::newRow("S1 by 1 m")
-            << memoOf("0,5", 19, finelySteppedJump())
-            << kSizingHeadings + QStringList{"8. Curva de remanso", "9. Referências",
-                                             "Anexo A — Tabela completa da curva de remanso"}
+            << memoOf("0,5", 19, fine)
+            << section + QStringList{"Anexo A — Tabela completa da curva de remanso"}
             << "… 82 pontos omitidos; tabela completa no Anexo A";
         QTest::newRow("S1 by 1 m after 200 trials")
-            << memoOf("0,453", 1, finelySteppedJump())
-            << kSizingHeadings + QStringList{"8. Curva de remanso", "9. Referências",
-                                             "Anexo A — Tabela completa de tentativas",
-                                             "Anexo B — Tabela completa da curva de remanso"}
+            << memoOf("0,453", 1, fine)
+            << section + QStringList{"Anexo A — Tabela completa de tentativas",
+                                     "Anexo B — Tabela completa da curva de remanso"}
             << "… 82 pontos omitidos; tabela completa no Anexo B";
     }
     void profileSection() {
         QFETCH(MemoInput, input);
         QFETCH(QStringList, headings);
         QFETCH(QString, annexNote);
-        const QList<MemoBlock> blocks = memoBlocks(input);
-        QStringList shown;
-        for (const MemoBlock& heading : blocksOf(blocks, BlockKind::Heading))
-            shown << heading.text;
-        QCOMPARE(shown, headings);
-
-        bool profileFigure = false;
-        for (const MemoBlock& figure : blocksOf(blocks, BlockKind::Figure))
-            profileFigure |= figure.figure == MemoFigure::Profile;
-        QCOMPARE(profileFigure, input.profile.has_value());
-        bool chapters = false;
-        for (const MemoBlock& reference : blocksOf(blocks, BlockKind::Reference))
-            chapters |= reference.text.contains("capítulos 9 e 10, escoamento gradualmente "
-                                                "variado, e 15, ressalto hidráulico");
-        QCOMPARE(chapters, input.profile.has_value());
-
-        QList<QList<QStringList>> expected;
+        const ProfileBlocks found = profileBlocks(memoBlocks(input));
+        QCOMPARE(found.headings, headings);
+        QCOMPARE(found.figure, input.profile.has_value());
+        QCOMPARE(found.chapters, input.profile.has_value());
+        QList<QList<QStringList>> tables;
         if (input.profile) {
-            QList<QStringList> all;
-            for (const ProfileRow& row : profileRows(input.profile->inputs, input.profile->profile))
-                all << profileRowCells(input.profile->profile, row);
-            expected << all;
+            const QList<QStringList> all =
+                stationRows({input.profile->inputs, input.profile->profile});
+            tables << all;
             if (!annexNote.isEmpty())
-                expected.prepend(all.mid(0, 10) + QList<QStringList>{{annexNote}} +
-                                 all.mid(all.size() - 10));
+                tables.prepend(all.mid(0, 10) + QList<QStringList>{{annexNote}} +
+                               all.mid(all.size() - 10));
         }
-        QCOMPARE(stationTables(blocks), expected);
+        QCOMPARE(found.tables, tables);
     }
 
-    // The section as a reader sees it in the PDF: a row of the station table on one line, the
-    // profile's picture painted with its words, every character drawable.
+    // The section as a reader sees it in the PDF: the jump's row and the last, the widest, each
+    // on one line, the profile's picture painted with its words, every character drawable.
     void profileInThePdf() {
         if (!hasPdfTools())
             VAZOLAR_SKIP_WITHOUT("pdftotext and pdffonts (poppler-utils) are not installed");
@@ -155,15 +124,15 @@ private slots:
         QFile file(dir.filePath("memoria.pdf"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(pdf.value().bytes) > 0);
         file.close();
-        QCOMPARE(firstMissing(pdfPages(file.fileName()),
-                              QStringList{"8. Curva de remanso", "Profundidade normal yn: 0,2240 m",
-                                          "Curva S1", "dy/ds = (S0 − Sf) / (1 − Fr²)", "Bélanger",
-                                          "Ressalto hidráulico em x = 4,9036 m",
-                                          "curva ponto x zf y zw"} +
-                                  jumpAndLastRows(reach) +
-                                  QStringList{"escala vertical exagerada", "ressalto", "montante",
-                                              "jusante", "Figura 4", "9. Referências"}),
-                 QString());
+        const QList<QStringList> rows = stationRows(reach);
+        QCOMPARE(
+            firstMissing(pdfPages(file.fileName()),
+                         {"8. Curva de remanso", "Profundidade normal yn: 0,2240 m", "Curva S1",
+                          "dy/ds = (S0 − Sf) / (1 − Fr²)", "Bélanger",
+                          "Ressalto hidráulico em x = 4,9036 m", "curva ponto x zf y zw",
+                          rows[1].join(u' '), rows.last().join(u' '), "escala vertical exagerada",
+                          "ressalto", "montante", "jusante", "Figura 4", "9. Referências"}),
+            QString());
     }
 };
 
