@@ -9,6 +9,8 @@
 #include "wording/increment_text.h"
 #include "wording/limit_text.h"
 #include "wording/number_text.h"
+#include "wording/profile_rows.h"
+#include "wording/profile_text.h"
 #include "wording/row_text.h"
 #include "wording/shape_description.h"
 #include "wording/trial_adoption.h"
@@ -34,6 +36,11 @@ public:
     void rows(const QStringList& lines) { list.append({BlockKind::Rows, QString(), {}, lines}); }
     void figure(MemoFigure figure, const char* caption) {
         list.append({BlockKind::Figure, QString::fromUtf8(caption), {}, {}, figure});
+    }
+    // A list under the paragraph that introduces it, a line each, indented as the formulas.
+    void lines(const QStringList& texts) {
+        for (const QString& text : texts)
+            add(BlockKind::Formula, text);
     }
     QList<MemoBlock> list;
 };
@@ -161,22 +168,44 @@ void addMethod(Blocks& blocks, const MemoInput& input) {
     }
 }
 
-// The rows as listed, or the first and last of a long run with a note in between.
-QStringList bodyRows(const MemoSizing& sizing) {
-    const QStringList& rows = sizing.rows;
-    QStringList lines{sizing.heading};
-    if (rows.size() <= kMemoRowsInFull)
-        return lines + rows;
-    lines << rows.mid(0, kMemoRowsAtEachEnd);
-    lines << QString::fromUtf8("… %1 tentativas omitidas; tabela completa no Anexo A")
-                 .arg(rows.size() - 2 * kMemoRowsAtEachEnd);
-    lines << rows.mid(rows.size() - kMemoRowsAtEachEnd);
-    return lines;
+// How near the depths of the profile's stations are to the equation's, at the least: the
+// engine finds them to about 1e-10 of the depth.
+constexpr double kMemoProfileDepthAccuracy = 0.0005; // m
+
+bool goesToAnnex(qsizetype rows) {
+    return rows > kMemoRowsInFull;
+}
+
+// The rows of a table in the body: all of them, or the first and last of a long table with
+// the note, made from how many are left out, in between.
+template <typename Row, typename Note> QList<Row> bodyRows(const QList<Row>& rows, Note note) {
+    if (!goesToAnnex(rows.size()))
+        return rows;
+    return rows.mid(0, kMemoRowsAtEachEnd) +
+           QList<Row>{note(rows.size() - 2 * kMemoRowsAtEachEnd)} +
+           rows.mid(rows.size() - kMemoRowsAtEachEnd);
+}
+
+// The letters of the annexes: the trial table's first, then the station table's.
+struct Annexes {
+    bool trials = false;
+    bool stations = false;
+    QChar stationsLetter() const { return trials ? u'B' : u'A'; }
+};
+
+Annexes annexesOf(const MemoInput& input) {
+    return {input.sizing && goesToAnnex(input.sizing->rows.size()),
+            input.profile &&
+                goesToAnnex(
+                    qsizetype(profileRows(input.profile->inputs, input.profile->profile).size()))};
 }
 
 void addTrials(Blocks& blocks, const MemoSizing& sizing) {
     blocks.heading(QStringLiteral("3. Tabela de tentativas"));
-    blocks.rows(bodyRows(sizing));
+    blocks.rows(QStringList{sizing.heading} + bodyRows(sizing.rows, [](qsizetype omitted) {
+                    return QString::fromUtf8("… %1 tentativas omitidas; tabela completa no Anexo A")
+                        .arg(omitted);
+                }));
     blocks.heading(QString::fromUtf8("4. Análise hidráulica da seção dimensionada"));
     blocks.paragraph(sizing.check.heading);
     QList<QStringList> cells{row("Grandeza", "Valor", "Unidade")};
@@ -241,18 +270,105 @@ void addFigures(Blocks& blocks, int number) {
     blocks.figure(MemoFigure::EnergyCurve, "Figura 3 — Energia específica da vazão");
 }
 
-void addReferences(Blocks& blocks, int number) {
+// The stations and the points of note, a row each under the columns' names.
+QList<QStringList> stationCells(const MemoProfile& reach) {
+    QList<QStringList> cells;
+    for (const ProfileRow& row : profileRows(reach.inputs, reach.profile))
+        cells << profileRowCells(reach.profile, row);
+    return cells;
+}
+
+void addProfileMethod(Blocks& blocks) {
+    blocks.paragraph(QString::fromUtf8(
+        "Método: escoamento gradualmente variado em trecho prismático, calculado a partir da "
+        "profundidade do controle:"));
+    blocks.formulas(
+        QString::fromUtf8("dy/ds = (S0 − Sf) / (1 − Fr²), s no sentido do escoamento\n"
+                          "S0 = I / 100\n"
+                          "Sf = n² · Q² / (A² · RH^(4/3)) (fórmula de Manning na profundidade "
+                          "local)\n"
+                          "Fr² = Q² · T / (g · A³), coeficiente de energia 1, g = %1 m/s²")
+            .arg(formatQuantity(hydraulics::kGravity)));
+    blocks.paragraph(
+        QString::fromUtf8("Em trecho prismático dy/ds depende só de y: a distância entre duas "
+                          "profundidades é a integral abaixo, calculada numericamente, e cada "
+                          "estação tem a sua profundidade com erro menor que %1 m:")
+            .arg(formatQuantity(kMemoProfileDepthAccuracy)));
+    blocks.formulas(
+        QString::fromUtf8("Δs = ∫ (1 − Fr²) / (S0 − Sf) dy, entre as duas profundidades"));
+    blocks.paragraph(QString::fromUtf8(
+        "Ressalto hidráulico: as profundidades conjugadas y1 e y2 têm a mesma função momento:"));
+    blocks.formulas(QString::fromUtf8(
+        "M(y) = Q² / (g · A) + A · ȳ, com ȳ a profundidade do centroide da área molhada\n"
+        "M(y1) = M(y2)\n"
+        "no canal retangular (Bélanger): y2 = y1 / 2 · (√(1 + 8 · Fr1²) − 1)"));
+}
+
+void addProfile(Blocks& blocks, const MemoProfile& reach, QChar annex, int number) {
+    const ProfileInputs& inputs = reach.inputs;
+    const WaterProfile& profile = reach.profile;
+    blocks.heading(QString::fromUtf8("%1. Curva de remanso").arg(number));
+    blocks.paragraph(QString::fromUtf8("Seção e escoamento do trecho:"));
+    blocks.lines(profileSectionLines(inputs, profile));
+    blocks.paragraph(QString::fromUtf8("Classificação da curva e controle:"));
+    blocks.lines(profileClassLines(inputs, profile));
+    addProfileMethod(blocks);
+    if (const QStringList points = profilePointLines(inputs, profile); !points.isEmpty()) {
+        blocks.paragraph(QString::fromUtf8("Pontos notáveis:"));
+        blocks.lines(points);
+    }
+    blocks.paragraph(QString::fromUtf8(
+        "Estações e pontos notáveis: x a partir do controle, no sentido do cálculo; zf e zw em "
+        "relação ao fundo no controle; x, zf, y, zw, E e folga em m, A em m², V em m/s, Sf em "
+        "m/m:"));
+    blocks.table(QList<QStringList>{profileColumnNames()} +
+                 bodyRows(stationCells(reach), [annex](qsizetype omitted) {
+                     return QStringList{
+                         QString::fromUtf8("… %1 pontos omitidos; tabela completa no Anexo %2")
+                             .arg(omitted)
+                             .arg(annex)};
+                 }));
+    blocks.figure(MemoFigure::Profile,
+                  "Figura 4 — Perfil longitudinal da curva de remanso, com a escala vertical "
+                  "exagerada");
+}
+
+// Chow's book, with the chapters of the water-surface profile where the memo has one.
+QString chowReference(bool withProfile) {
+    const char* chapters = withProfile ? "; capítulos 9 e 10, escoamento gradualmente variado, "
+                                         "e 15, ressalto hidráulico"
+                                       : "";
+    return QString::fromUtf8("CHOW, V. T. Open-Channel Hydraulics. New York: McGraw-Hill, 1959. "
+                             "(Escoamento crítico; faixa da borda livre do U.S. Bureau of "
+                             "Reclamation%1.)")
+        .arg(QString::fromUtf8(chapters));
+}
+
+void addReferences(Blocks& blocks, int number, bool withProfile) {
     blocks.heading(QString::fromUtf8("%1. Referências").arg(number));
     blocks.reference(QString::fromUtf8(
         "MANNING, R. On the flow of water in open channels and pipes. Transactions of the "
         "Institution of Civil Engineers of Ireland, v. 20, p. 161–207, 1891."));
-    blocks.reference(QString::fromUtf8(
-        "CHOW, V. T. Open-Channel Hydraulics. New York: McGraw-Hill, 1959. (Escoamento crítico; "
-        "faixa da borda livre do U.S. Bureau of Reclamation.)"));
+    blocks.reference(chowReference(withProfile));
     blocks.reference(QString::fromUtf8(
         "FHWA. Design of Roadside Channels with Flexible Linings. Hydraulic Engineering "
         "Circular No. 15 (HEC-15), 3. ed. Washington: Federal Highway Administration, 2005. "
         "(Tensão de projeto τ = γ · d · S0.)"));
+}
+
+void addAnnexes(Blocks& blocks, const MemoInput& input) {
+    const Annexes annexes = annexesOf(input);
+    if (annexes.trials) {
+        blocks.add(BlockKind::NewPage, QString());
+        blocks.heading(QString::fromUtf8("Anexo A — Tabela completa de tentativas"));
+        blocks.rows(QStringList{input.sizing->heading} + input.sizing->rows);
+    }
+    if (annexes.stations) {
+        blocks.add(BlockKind::NewPage, QString());
+        blocks.heading(QString::fromUtf8("Anexo %1 — Tabela completa da curva de remanso")
+                           .arg(annexes.stationsLetter()));
+        blocks.table(QList<QStringList>{profileColumnNames()} + stationCells(*input.profile));
+    }
 }
 
 } // namespace
@@ -298,12 +414,10 @@ QList<MemoBlock> memoBlocks(const MemoInput& input) {
     addAdopted(blocks, input, number++);
     addChecks(blocks, input.result, number++);
     addFigures(blocks, number++);
-    addReferences(blocks, number);
-    if (input.sizing && input.sizing->rows.size() > kMemoRowsInFull) {
-        blocks.add(BlockKind::NewPage, QString());
-        blocks.heading(QString::fromUtf8("Anexo A — Tabela completa de tentativas"));
-        blocks.rows(QStringList{input.sizing->heading} + input.sizing->rows);
-    }
+    if (input.profile)
+        addProfile(blocks, *input.profile, annexesOf(input).stationsLetter(), number++);
+    addReferences(blocks, number, input.profile.has_value());
+    addAnnexes(blocks, input);
     return blocks.list;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/adopted_section.h"
 #include "engine/sizing.h"
 #include "wording/adopted_request.h"
+#include "wording/profile_request.h"
 #include "wording/trial_rows.h"
 
 #include <QDate>
@@ -32,13 +33,21 @@ struct MemoSizing {
     AnalysisSheet check; // the hydraulic check of the last trial
 };
 
+// A water-surface profile the memo documents in a section of its own: its inputs, as read
+// from the typed texts, and the profile computed from them.
+struct MemoProfile {
+    ProfileInputs inputs;
+    WaterProfile profile;
+};
+
 struct MemoInput {
     MemoIdentity identity;
     QDate date;
-    QString version;                  // "1.0.0"
-    std::optional<MemoSizing> sizing; // none: the memo of a verification alone
-    AdoptedRequest adopted;           // the adopted section as typed
-    AdoptedResult result;             // and how it flows
+    QString version;                      // "1.0.0"
+    std::optional<MemoSizing> sizing;     // none: the memo of a verification alone
+    AdoptedRequest adopted;               // the adopted section as typed
+    AdoptedResult result;                 // and how it flows
+    std::optional<MemoProfile> profile{}; // none: no section "Curva de remanso"
 };
 
 enum class BlockKind {
@@ -50,11 +59,12 @@ enum class BlockKind {
     Formula,   // one formula a line, indented
     Table,     // cells; the first row is the header
     Rows,      // trial rows, one a line, exactly as listed; the first is the column heading
-    Figure,    // one of the three pictures, with its caption as text
+    Figure,    // one of the pictures, with its caption as text
     NewPage,
 };
 
-enum class MemoFigure { Section, RatingCurve, EnergyCurve };
+// The adopted section's three pictures, and the longitudinal profile of the reach.
+enum class MemoFigure { Section, RatingCurve, EnergyCurve, Profile };
 
 struct MemoBlock {
     BlockKind kind = BlockKind::Paragraph;
@@ -64,8 +74,8 @@ struct MemoBlock {
     MemoFigure figure = MemoFigure::Section;
 };
 
-// A longer trial table shows its first and last rows only in the body, and all of them in
-// Anexo A.
+// A longer trial or station table shows its first and last rows only in the body, and all of
+// them in an annex: Anexo A, the station table's Anexo B after a trial table's.
 constexpr int kMemoRowsInFull = 60;
 constexpr int kMemoRowsAtEachEnd = 10;
 

@@ -17,6 +17,34 @@ struct CellLines {
     bool alignRight = false; // a number: its lines end 2 mm inside the column
 };
 
+// How a table's columns share the width, and which hold figures set flush right.
+struct TableColumns {
+    QList<double> widths;
+    QList<bool> figures;
+    bool figureHeadings = false; // the header row's names flush right over their figures
+};
+
+// A figure as the tables write numbers: digits, with its sign and separators.
+bool isFigure(const QString& cell) {
+    return !cell.isEmpty() && std::all_of(cell.begin(), cell.end(), [](QChar c) {
+        return c.isDigit() || c == u',' || c == u'.' || c == u'-';
+    });
+}
+
+// A column of figures: every cell of its body rows a figure or empty, one a figure at least.
+bool holdsFigures(const QList<QStringList>& cells, qsizetype column) {
+    bool any = false;
+    for (qsizetype r = 1; r < cells.size(); ++r) {
+        if (cells[r].size() == 1)
+            continue; // a title across the table
+        const QString& cell = cells[r].value(column);
+        if (!cell.isEmpty() && !isFigure(cell))
+            return false;
+        any |= !cell.isEmpty();
+    }
+    return any;
+}
+
 // What never splits across pages: a line of text, a reference, a table row, a figure with its
 // caption. Its items are placed from its top at 0; the pages move them down to where it goes.
 struct Piece {
@@ -129,18 +157,60 @@ private:
         space_ += height * 0.2;
     }
 
-    // The cells of one row as lines inside their columns.
-    QList<CellLines> rowCells(const QStringList& cellRow, bool header, int columns) const {
+    // The name, value and unit of a quantity; a criterion, its limit, value and result.
+    TableColumns sharedColumns(int columns) const {
         const QList<double> shares =
             columns == 4 ? QList<double>{0.34, 0.24, 0.24, 0.18} : QList<double>{0.62, 0.2, 0.18};
+        TableColumns shared;
+        for (qsizetype c = 0; c < columns; ++c) {
+            shared.widths << width_ * shares.value(c);
+            shared.figures << (c == 1 && columns == 3);
+        }
+        return shared;
+    }
+
+    // Any other table, of figures: each column as wide as its widest cell, the room left
+    // shared among them, or all narrowed alike where they are too wide together.
+    TableColumns measuredColumns(const QList<QStringList>& cells, int columns) const {
+        TableColumns measured;
+        measured.figureHeadings = true;
+        double total = 0.0;
+        for (qsizetype c = 0; c < columns; ++c) {
+            double widest = 0.0;
+            for (qsizetype r = 0; r < cells.size(); ++r) {
+                if (cells[r].size() > 1)
+                    widest = std::max(
+                        widest, measures_.advance(r == 0 ? MemoStyle::TableBold : MemoStyle::Table,
+                                                  cells[r].value(c)));
+            }
+            measured.widths << widest + millimetres(4);
+            measured.figures << holdsFigures(cells, c);
+            total += measured.widths.last();
+        }
+        const double spare = (width_ - total) / std::max(columns, 1);
+        for (double& width : measured.widths)
+            width = spare >= 0 ? width + spare : width * width_ / total;
+        return measured;
+    }
+
+    TableColumns columnsOf(const QList<QStringList>& cells) const {
+        const int columns = int(cells.value(0).size());
+        return columns == 3 || columns == 4 ? sharedColumns(columns)
+                                            : measuredColumns(cells, columns);
+    }
+
+    // The cells of one row as lines inside their columns.
+    QList<CellLines> rowCells(const QStringList& cellRow, bool header,
+                              const TableColumns& columns) const {
         const bool spanning = cellRow.size() == 1;
         QList<CellLines> cells;
         double x = frame_.body.left();
         for (qsizetype c = 0; c < cellRow.size(); ++c) {
-            const double width = spanning ? width_ : width_ * shares.value(c);
+            const double width = spanning ? width_ : columns.widths.value(c);
             CellLines cell;
             cell.style = header || spanning ? MemoStyle::TableBold : MemoStyle::Table;
-            cell.alignRight = !header && c == 1 && columns == 3;
+            cell.alignRight =
+                !spanning && columns.figures.value(c) && (!header || columns.figureHeadings);
             cell.x = x;
             cell.width = width;
             const double room = width - millimetres(cell.alignRight ? 3.5 : 3);
@@ -203,7 +273,7 @@ private:
     }
 
     void table(const QList<QStringList>& cells) {
-        const int columns = int(cells.value(0).size());
+        const TableColumns columns = columnsOf(cells);
         const qsizetype header = pieces_.size();
         double room = pageHeight_;
         for (qsizetype r = 0; r < cells.size(); ++r) {

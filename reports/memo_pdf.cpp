@@ -3,6 +3,7 @@
 #include "a4_page.h"
 #include "drawings/adopted_pictures.h"
 #include "drawings/plot_painter.h"
+#include "drawings/profile_picture.h"
 #include "drawings/section_painter.h"
 #include "glyph_line_painter.h"
 #include "io/atomic_file.h"
@@ -59,6 +60,11 @@ public:
             break;
         case MemoFigure::EnergyCurve:
             drawings::paintPlot(painter_, picture.rect, drawings::energyCurve(result));
+            break;
+        case MemoFigure::Profile:
+            if (input_.profile)
+                drawings::paintProfilePicture(painter_, picture.rect, input_.profile->inputs,
+                                              input_.profile->profile);
             break;
         }
         painter_.restore();

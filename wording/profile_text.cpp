@@ -181,11 +181,18 @@ QStringList profileSectionLines(const ProfileInputs& inputs, const WaterProfile&
 }
 
 QStringList profileFindingLines(const ProfileInputs& inputs, const WaterProfile& profile) {
-    QStringList lines{
-        QString::fromUtf8("Declividade: %1").arg(slopeKindText(profile.curve.slope)),
-        QString::fromUtf8("Curva %1: %2")
-            .arg(profileClassName(profile.curve), profileClassSentence(profile.curve)),
-        controlText(inputs, profile), reachText(inputs.request)};
+    return profileClassLines(inputs, profile) + profilePointLines(inputs, profile);
+}
+
+QStringList profileClassLines(const ProfileInputs& inputs, const WaterProfile& profile) {
+    return {QString::fromUtf8("Declividade: %1").arg(slopeKindText(profile.curve.slope)),
+            QString::fromUtf8("Curva %1: %2")
+                .arg(profileClassName(profile.curve), profileClassSentence(profile.curve)),
+            controlText(inputs, profile), reachText(inputs.request)};
+}
+
+QStringList profilePointLines(const ProfileInputs& inputs, const WaterProfile& profile) {
+    QStringList lines;
     if (profile.normalLength)
         lines << normalLengthText(profile);
     if (profile.end != ProfileEnd::ReachEnd)

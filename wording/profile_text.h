@@ -26,6 +26,14 @@ QStringList profileSectionLines(const ProfileInputs& inputs, const WaterProfile&
 
 // The slope's kind, the curve with its sentence, the control, the reach and the special
 // points: the 1 % length, where the profile ends early, the jump, the stretch over the bank.
+// The class lines and then the point lines below.
 QStringList profileFindingLines(const ProfileInputs& inputs, const WaterProfile& profile);
+
+// The slope's kind, the curve with its sentence, the control and the reach.
+QStringList profileClassLines(const ProfileInputs& inputs, const WaterProfile& profile);
+
+// The points of note: the 1 % length, where the profile ends early, the jump, the conjugate
+// depth of a torrential control, the stretch over the bank. Empty where there is none.
+QStringList profilePointLines(const ProfileInputs& inputs, const WaterProfile& profile);
 
 } // namespace vazolar
