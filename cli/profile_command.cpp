@@ -103,7 +103,7 @@ Outcome<reports::MemoInput> memoInput(const ProfileCommandRequest& request,
                             std::nullopt,
                             section,
                             result.value()};
-    // TEMP memo.profile = reports::MemoProfile{c.inputs, c.profile};
+    memo.profile = reports::MemoProfile{c.inputs, c.profile};
     return memo;
 }
 

@@ -146,10 +146,19 @@ QList<double> ProfileFrame::zTicks() const {
 
 ProfileFrame profileFrame(const ProfileDrawing& drawing, const QRectF& bounds,
                           const QFontMetricsF& font) {
-    // The z labels' width sets the left margin, which sets the scales and so the labels: a
-    // first guess, then the labels of the first frame.
-    const ProfileFrame guess = frameWith(drawing, bounds, font, font.horizontalAdvance("-0,00"));
-    return frameWith(drawing, bounds, font, widestLabel(guess.z, guess.zTicks(), font));
+    // The z labels' width sets the left margin, which sets the scales and so the labels.
+    // Narrower labels may give other ticks with wider ones: the margin only ever grows, until
+    // the labels of the frame fit the margin it was made with.
+    double width = font.horizontalAdvance("-0,00");
+    ProfileFrame frame = frameWith(drawing, bounds, font, width);
+    for (int pass = 0; pass < 4; ++pass) {
+        const double labels = widestLabel(frame.z, frame.zTicks(), font);
+        if (labels <= width)
+            break;
+        width = labels;
+        frame = frameWith(drawing, bounds, font, width);
+    }
+    return frame;
 }
 
 QString exaggerationText(double factor) {

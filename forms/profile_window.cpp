@@ -257,7 +257,7 @@ std::optional<reports::MemoInput> ProfileWindow::memoInput() const {
     std::optional<reports::MemoInput> memo = adopted_->memoInput();
     if (!memo || !outcome_)
         return std::nullopt;
-    // TEMP memo->profile = reports::MemoProfile{*inputs_, outcome_.value()};
+    memo->profile = reports::MemoProfile{*inputs_, outcome_.value()};
     return memo;
 }
 
