@@ -375,10 +375,10 @@ bool profileTakes(const AdoptedFieldSpec& field, Shape shape) {
     return field.takenBy(shape) && (sectionField || field.id == AdoptedField::BankHeight);
 }
 
-const QStringList kReachOptions{"y0", "comprimento", "passo"};
-
 Outcome<> profileUsage(const QCommandLineParser& parser, Shape shape) {
-    QStringList allowed = kReachOptions + QStringList{"saida", "formato"} + kMemoOptions;
+    QStringList allowed = QStringList{"saida", "formato"} + kMemoOptions;
+    for (const ProfileFieldSpec& field : profileFields())
+        allowed << QString::fromLatin1(field.option);
     for (const AdoptedFieldSpec& field : adoptedFields()) {
         if (profileTakes(field, shape))
             allowed << QString::fromLatin1(field.option);
@@ -386,13 +386,17 @@ Outcome<> profileUsage(const QCommandLineParser& parser, Shape shape) {
     if (const Outcome<> only = allowOnly(parser, allowed, kProfileCommand, shapeWhere(shape));
         !only)
         return only;
-    QStringList required{"q"};
+    // The section's fields as verificar requires them, and the discharge, which a profile
+    // needs; the control and the length.
+    QStringList required;
     for (const AdoptedFieldSpec& field : adoptedFields()) {
-        if (field.requiredBy(shape) && field.group == FieldGroup::Section)
+        if (field.requiredBy(shape) || field.id == AdoptedField::Discharge)
             required << QString::fromLatin1(field.option);
     }
-    required << "y0"
-             << "comprimento";
+    for (const ProfileFieldSpec& field : profileFields()) {
+        if (field.required)
+            required << QString::fromLatin1(field.option);
+    }
     for (const QString& name : required) {
         if (!parser.isSet(name))
             return usageError(QStringLiteral("falta a opção --%1.").arg(name));
@@ -404,16 +408,21 @@ ProfileTexts profileTexts(const QCommandLineParser& parser, Shape shape) {
     ProfileTexts texts;
     texts.section.shape = shape;
     for (const AdoptedFieldSpec& field : adoptedFields()) {
-        if (profileTakes(field, shape) && field.text)
-            texts.section.*field.text = parser.value(QString::fromLatin1(field.option));
+        if (!profileTakes(field, shape))
+            continue;
+        const QString value = parser.value(QString::fromLatin1(field.option));
+        if (field.text)
+            texts.section.*field.text = value;
+        else if (field.id == AdoptedField::BankHeight)
+            texts.bankHeight = value;
     }
-    texts.bankHeight = parser.value("altura");
-    const QString control = parser.value("y0");
+    for (const ProfileFieldSpec& field : profileFields())
+        texts.*field.text = parser.value(QString::fromLatin1(field.option));
+    // "critica": the critical depth of a free overfall in place of a depth.
     texts.criticalControl =
-        control.trimmed().compare(QLatin1String("critica"), Qt::CaseInsensitive) == 0;
-    texts.controlDepth = texts.criticalControl ? QString() : control;
-    texts.length = parser.value("comprimento");
-    texts.step = parser.value("passo");
+        texts.controlDepth.trimmed().compare(QLatin1String("critica"), Qt::CaseInsensitive) == 0;
+    if (texts.criticalControl)
+        texts.controlDepth.clear();
     return texts;
 }
 

@@ -13,23 +13,8 @@ namespace vazolar::cli {
 
 namespace {
 
-struct ReachOption {
-    ProfileField field;
-    const char* option;
-};
-
-constexpr ReachOption kReachOptions[] = {
-    {ProfileField::ControlDepth, "--y0"},
-    {ProfileField::Length, "--comprimento"},
-    {ProfileField::Step, "--passo"},
-};
-
 QString reachOptionName(ProfileField field) {
-    for (const ReachOption& entry : kReachOptions) {
-        if (entry.field == field)
-            return QString::fromLatin1(entry.option);
-    }
-    return QString();
+    return QStringLiteral("--") + QString::fromLatin1(profileField(field).option);
 }
 
 ProfileNamer profileOptionNames(Shape shape) {
@@ -43,10 +28,8 @@ Outcome<> takeTypedTexts(ProfileTexts& texts) {
     if (const Outcome<> bank = takeTyped(texts.bankHeight, optionName(AdoptedField::BankHeight));
         !bank)
         return bank;
-    for (auto [text, field] : {std::pair{&texts.controlDepth, ProfileField::ControlDepth},
-                               std::pair{&texts.length, ProfileField::Length},
-                               std::pair{&texts.step, ProfileField::Step}}) {
-        if (const Outcome<> typed = takeTyped(*text, reachOptionName(field)); !typed)
+    for (const ProfileFieldSpec& field : profileFields()) {
+        if (const Outcome<> typed = takeTyped(texts.*field.text, reachOptionName(field.id)); !typed)
             return typed;
     }
     return {};

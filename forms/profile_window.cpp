@@ -30,23 +30,8 @@ namespace vazolar {
 
 namespace {
 
-struct ReachCaption {
-    ProfileField field;
-    const char* caption;
-};
-
-constexpr ReachCaption kReachCaptions[] = {
-    {ProfileField::ControlDepth, "y de controle (m)"},
-    {ProfileField::Length, "Comprimento do trecho (m)"},
-    {ProfileField::Step, "Passo (m)"},
-};
-
 QString reachCaption(ProfileField field) {
-    for (const ReachCaption& entry : kReachCaptions) {
-        if (entry.field == field)
-            return QString::fromUtf8(entry.caption);
-    }
-    return QString();
+    return QString::fromUtf8(profileField(field).caption);
 }
 
 // The window's messages name the section's fields by the adopted-section window's captions.

@@ -8,6 +8,12 @@ namespace vazolar {
 
 namespace {
 
+constexpr ProfileFieldSpec kProfileFields[] = {
+    {ProfileField::ControlDepth, &ProfileTexts::controlDepth, "y0", "y de controle (m)", true},
+    {ProfileField::Length, &ProfileTexts::length, "comprimento", "Comprimento do trecho (m)", true},
+    {ProfileField::Step, &ProfileTexts::step, "passo", "Passo (m)", false},
+};
+
 QString metres(double value) {
     return formatQuantity(value) + QStringLiteral(" m");
 }
@@ -116,6 +122,18 @@ QString profileFaultMessage(ProfileFault fault, const ProfileInputs& inputs,
 }
 
 } // namespace
+
+std::span<const ProfileFieldSpec> profileFields() {
+    return kProfileFields;
+}
+
+const ProfileFieldSpec& profileField(ProfileField id) {
+    for (const ProfileFieldSpec& field : kProfileFields) {
+        if (field.id == id)
+            return field;
+    }
+    return kProfileFields[0];
+}
 
 Outcome<ProfileInputs> convertProfileTexts(const ProfileTexts& texts, const ProfileNamer& names) {
     const Outcome<AdoptedInputs> section = sectionInputs(texts, names.section);

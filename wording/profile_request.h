@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 // A water-surface profile as typed: the adopted section with its flow, the control and the
 // reach, read into the engine's request, and the messages of what cannot be computed.
@@ -21,6 +22,20 @@ struct ProfileTexts {
     QString length;               // L (m)
     QString step;                 // Δx (m); empty: a fiftieth of L
 };
+
+// The profile's own fields as data: the text each fills, its option on the command line (without
+// "--") and its caption in the profile's window. The command line, the window and the messages
+// read them here.
+struct ProfileFieldSpec {
+    ProfileField id;
+    QString ProfileTexts::*text;
+    const char* option;  // "y0"
+    const char* caption; // "y de controle (m)"
+    bool required;       // the step has a default
+};
+
+std::span<const ProfileFieldSpec> profileFields();
+const ProfileFieldSpec& profileField(ProfileField id);
 
 // How the messages name the section's fields and the profile's own.
 struct ProfileNamer {
