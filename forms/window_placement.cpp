@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace vazolar {
 
@@ -31,6 +32,13 @@ qint64 overlap(const QRect& a, const QRect& b) {
     return common.isEmpty() ? 0 : qint64(common.width()) * common.height();
 }
 
+qint64 overlap(const QRect& a, const QList<QRect>& others) {
+    qint64 cover = 0;
+    for (const QRect& other : others)
+        cover += overlap(a, other);
+    return cover;
+}
+
 qint64 distance(const QRect& a, const QPoint& to) {
     const QPoint d = a.topLeft() - to;
     return qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
@@ -38,18 +46,26 @@ qint64 distance(const QRect& a, const QPoint& to) {
 
 } // namespace
 
-QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, const QRect& screen) {
+QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, const QRect& screen,
+                   const QList<QRect>& others) {
     const QRect beside[] = {
         QRect(QPoint(form.right() + 1 + kGap, form.top()), window),
         QRect(QPoint(form.left() - kGap - window.width(), form.top()), window),
         QRect(QPoint(form.left(), form.bottom() + 1 + kGap), window),
         QRect(QPoint(form.left(), form.top() - kGap - window.height()), window),
     };
+    // Of the places beside the form, the first that covers no other window, else the one that
+    // covers the least of them.
+    std::optional<QRect> besideBest;
     for (const QRect& place : beside) {
         const QRect inside = keptInside(place, screen);
-        if (!inside.intersects(form) && screen.contains(inside))
-            return inside.topLeft();
+        if (inside.intersects(form) || !screen.contains(inside))
+            continue;
+        if (!besideBest || overlap(inside, others) < overlap(*besideBest, others))
+            besideBest = inside;
     }
+    if (besideBest)
+        return besideBest->topLeft();
     // No room beside: of the places along the screen's edges and beside the form, the one
     // that hides least of the list, then the nearest to the form's right.
     const QList<int> xs{screen.left(), screen.right() - window.width() + 1, form.right() + 1 + kGap,
@@ -61,7 +77,7 @@ QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, co
     for (const int x : xs) {
         for (const int y : ys) {
             const QRect place = keptInside(QRect(QPoint(x, y), window), screen);
-            const qint64 cover = overlap(place, keep);
+            const qint64 cover = overlap(place, keep) + overlap(place, others);
             if (cover < bestCover ||
                 (cover == bestCover && distance(place, preferred) < distance(best, preferred))) {
                 best = place;
@@ -72,8 +88,18 @@ QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, co
     return best.topLeft();
 }
 
-int widthBeside(const QRect& form, const QRect& screen, int preferred, int least) {
-    const int room = std::max(screen.right() - form.right(), form.left() - screen.left()) - kGap;
+int widthBeside(const QRect& form, const QRect& screen, int preferred, int least,
+                const QList<QRect>& others) {
+    const int right = screen.right() - form.right() - kGap;
+    const int left = form.left() - screen.left() - kGap;
+    const auto taken = [&](const QRect& band) { return overlap(band, others) > 0; };
+    const bool rightTaken =
+        taken(QRect(form.right() + 1, screen.top(), std::max(right, 0), screen.height()));
+    const bool leftTaken =
+        taken(QRect(screen.left(), screen.top(), std::max(left, 0), screen.height()));
+    int room = std::max(right, left);
+    if (rightTaken != leftTaken)
+        room = rightTaken ? left : right;
     return std::clamp(room, least, std::max(least, preferred));
 }
 
@@ -87,13 +113,25 @@ QRect globalRect(const QWidget* widget) {
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
 }
 
+// The frames of the form's other windows on screen: its analysis, adopted-section and profile
+// windows, which a new one should leave in view.
+QList<QRect> otherWindows(const QWidget* form, const QWidget* window) {
+    QList<QRect> frames;
+    for (const QWidget* other : form->findChildren<QWidget*>()) {
+        if (other != window && other->isWindow() && other->isVisible())
+            frames << other->frameGeometry();
+    }
+    return frames;
+}
+
 void moveBeside(QWidget* window, const QWidget* form, const QWidget* keep) {
     const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect frame = window->frameGeometry();
-    const QPoint corner = placeBeside(form->frameGeometry(), keep ? globalRect(keep) : QRect(),
-                                      frame.size(), screen->availableGeometry());
+    const QPoint corner =
+        placeBeside(form->frameGeometry(), keep ? globalRect(keep) : QRect(), frame.size(),
+                    screen->availableGeometry(), otherWindows(form, window));
     window->move(corner); // move() places the frame's top-left corner
 }
 
@@ -129,7 +167,8 @@ void openBeside(QWidget* window, const QWidget* form, const QWidget* keep, int p
                 int leastWidth) {
     if (const QScreen* screen = form->screen()) {
         const QRect available = screen->availableGeometry();
-        window->resize(widthBeside(form->frameGeometry(), available, preferredWidth, leastWidth),
+        window->resize(widthBeside(form->frameGeometry(), available, preferredWidth, leastWidth,
+                                   otherWindows(form, window)),
                        std::min(window->height(), available.height() - 40));
     }
     moveBeside(window, form, keep);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -8,14 +9,18 @@ namespace vazolar {
 
 // Where a window that belongs to a form opens, in global coordinates, as frames: beside the
 // form (to its right, else to its left, else below or above) where the screen has room for it
-// without covering the form; otherwise where it covers the least of `keep` (the trial list),
-// nearest the form's right. Always inside the screen's available area, as far as the window
-// fits in it.
-QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, const QRect& screen);
+// without covering the form nor the form's other windows (`others`); beside the form over the
+// least of those where none is free; otherwise where it covers the least of `keep` (the trial
+// list) and of the others, nearest the form's right. Always inside the screen's available area,
+// as far as the window fits in it.
+QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, const QRect& screen,
+                   const QList<QRect>& others = {});
 
-// The width a window may take beside the form: the wider of the rooms to its right and left,
-// no more than preferred and no less than least.
-int widthBeside(const QRect& form, const QRect& screen, int preferred, int least);
+// The width a window may take beside the form: the wider of the rooms to its right and left
+// that no other window of the form takes (of both, where both are taken), no more than
+// preferred and no less than least.
+int widthBeside(const QRect& form, const QRect& screen, int preferred, int least,
+                const QList<QRect>& others = {});
 
 } // namespace vazolar
 

@@ -14,6 +14,10 @@ QRect centredForm(const QRect& screen) {
     return form;
 }
 
+qint64 area(const QRect& rect) {
+    return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
+}
+
 // The trial list sits in the form's lower left.
 QRect trialList(const QRect& form) {
     return QRect(form.left() + 20, form.top() + 330, 600, 300);
@@ -69,6 +73,38 @@ private slots:
                 const QRect hidden = other.intersected(list);
                 QVERIFY(cover <= (hidden.isEmpty() ? 0 : qint64(hidden.width()) * hidden.height()));
             }
+        }
+    }
+
+    // A second window of the form (the adopted section after the analysis) opens where the
+    // first leaves room, sized to that room; where there is none, over the least of the first
+    // of any corner of the screen.
+    void besideAnotherWindow_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<bool>("roomForBoth");
+        QTest::newRow("full HD") << QRect(0, 0, 1920, 1040) << true;
+        QTest::newRow("laptop") << QRect(0, 0, 1366, 728) << false;
+    }
+    void besideAnotherWindow() {
+        QFETCH(QRect, screen);
+        QFETCH(bool, roomForBoth);
+        const QRect form = centredForm(screen);
+        const QSize firstSize(widthBeside(form, screen, 540, 420), 700);
+        const QRect first(placeBeside(form, trialList(form), firstSize, screen), firstSize);
+        const QSize secondSize(widthBeside(form, screen, 560, 420, {first}), 700);
+        const QRect second(placeBeside(form, trialList(form), secondSize, screen, {first}),
+                           secondSize);
+        QVERIFY(screen.contains(second));
+        QCOMPARE(!second.intersects(first) && !second.intersects(form), roomForBoth);
+        if (roomForBoth)
+            return;
+        for (const QPoint corner :
+             {screen.topLeft(), screen.topRight(), screen.bottomLeft(), screen.bottomRight()}) {
+            QRect other(QPoint(), secondSize);
+            other.moveTopLeft(corner);
+            other.moveRight(std::min(other.right(), screen.right()));
+            other.moveBottom(std::min(other.bottom(), screen.bottom()));
+            QVERIFY(area(second.intersected(first)) <= area(other.intersected(first)));
         }
     }
 };
