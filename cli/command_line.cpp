@@ -11,6 +11,7 @@
 #include "wording/echoed_text.h"
 #include "wording/field_characters.h"
 #include "wording/number_text.h"
+#include "wording/pipe_text.h"
 #include "wording/shape_description.h"
 #include "wording/trial_rows.h"
 
@@ -283,6 +284,13 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
     return request;
 }
 
+// The circle's D may be given instead as the DN of a concrete pipe.
+const QString kPipeOption = QStringLiteral("dn");
+
+bool takesPipe(Shape shape) {
+    return shape == Shape::Circular;
+}
+
 // The options of `verificar` that a shape takes: its fields and the output.
 QStringList verifyOptions(Shape shape) {
     QStringList options{"saida", "formato"};
@@ -291,7 +299,31 @@ QStringList verifyOptions(Shape shape) {
         if (field.takenBy(shape))
             options << QString::fromLatin1(field.option);
     }
+    if (takesPipe(shape))
+        options << kPipeOption;
     return options;
+}
+
+// --dn: one of the pipes listed, and in place of --D. A DN not listed is a usage error, as a
+// step of --incremento not on the bar: the sizes are a list to pick from, not a number to
+// read.
+Outcome<> pipeUsage(const QCommandLineParser& parser) {
+    if (!parser.isSet(kPipeOption))
+        return {};
+    if (parser.isSet("D"))
+        return usageError(QStringLiteral("dê --D (o diâmetro em metros) ou --dn (o DN do tubo de "
+                                         "concreto), um dos dois."));
+    if (!pipeNamed(parser.value(kPipeOption)))
+        return usageError(
+            QString::fromUtf8("--dn %1 não é um DN da %2; use %3.")
+                .arg(quoted(parser.value(kPipeOption)), pipeTableCitation(), pipeDiametersText()));
+    return {};
+}
+
+// Whether the option that gives the field was given: D also by --dn.
+bool fieldGiven(const QCommandLineParser& parser, AdoptedField id, const char* option) {
+    return parser.isSet(QString::fromLatin1(option)) ||
+           (id == AdoptedField::Dimension && parser.isSet(kPipeOption));
 }
 
 // A limit as typed, when it reads as a number.
@@ -323,14 +355,18 @@ Outcome<> verifyUsage(const QCommandLineParser& parser, Shape shape) {
             allowOnly(parser, verifyOptions(shape), kVerifyCommand, shapeWhere(shape));
         !allowed)
         return allowed;
+    if (const Outcome<> pipe = pipeUsage(parser); !pipe)
+        return pipe;
     for (const AdoptedFieldSpec& field : adoptedFields()) {
-        const QString name = QString::fromLatin1(field.option);
-        if (field.requiredBy(shape) && !parser.isSet(name))
-            return usageError(QStringLiteral("falta a opção --%1.").arg(name));
+        if (field.requiredBy(shape) && !fieldGiven(parser, field.id, field.option))
+            return usageError(
+                QStringLiteral("falta a opção --%1.").arg(QString::fromLatin1(field.option)));
     }
     if (parser.isSet("q") == parser.isSet("y"))
         return usageError(QStringLiteral("dê --q (a vazão de projeto) ou --y (a profundidade), "
                                          "uma das duas."));
+    if (parser.isSet("fs") && !parser.isSet("tauadm"))
+        return usageError(QStringLiteral("a opção --fs só vale com --tauadm."));
     if (const Outcome<> bank = oneBankRule(parser); !bank)
         return bank;
     return consistentVelocities(parser);
@@ -343,6 +379,8 @@ AdoptedRequest adoptedSection(const QCommandLineParser& parser, Shape shape) {
         if (field.takenBy(shape) && field.text)
             section.*field.text = parser.value(QString::fromLatin1(field.option));
     }
+    if (const std::optional<int> pipe = pipeNamed(parser.value(kPipeOption)))
+        section.diameter = pipeMetresText(*pipe);
     section.freeboard = freeboardOption(parser);
     return section;
 }

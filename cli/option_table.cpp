@@ -3,6 +3,7 @@
 #include "channel_text.h"
 #include "engine/increment.h"
 #include "wording/increment_text.h"
+#include "wording/pipe_text.h"
 
 #include <QStringList>
 
@@ -31,6 +32,9 @@ constexpr OptionSpec kOptions[] = {
     {"b", "TEXTO", kSection, "largura do fundo b (m), no canal trapezoidal"},
     {"B", "TEXTO", kSection, "largura B (m), no canal retangular"},
     {"D", "TEXTO", kSection, "diâmetro D (m), no canal circular; o triangular tem lados 1:1"},
+    {"dn", "DN", kVerifyCommand,
+     "em vez de --D, o diâmetro nominal (mm) do tubo de concreto, um de {dns} (ABNT NBR "
+     "8890:2007, Tabela A.1): --dn 900 é --D 0,90"},
     {"borda-livre", "usbr|METROS|P%", kSizing,
      "regra da borda livre (usbr se omitida; não vale no circular); em dimensionar, a da "
      "memória de cálculo"},
@@ -47,6 +51,13 @@ constexpr OptionSpec kOptions[] = {
     {"vmin", "V", kVerifyCommand, "velocidade mínima admissível (m/s)"},
     {"frmax", "FR", kVerifyCommand, "número de Froude máximo"},
     {"ymaxd", "R", kVerifyCommand, "y/D máximo, só no circular"},
+    {"tauadm", "TAU", kVerifyCommand,
+     "tensão admissível do revestimento τadm (Pa): atende se τmáx · FS ≤ τadm; valores típicos de "
+     "solos e pedras na FHWA HEC-15 (3ª ed., 2005), Tabela 2.3; revestimentos rígidos, como o "
+     "concreto, verificam-se por --vmax"},
+    {"fs", "FS", kVerifyCommand,
+     "fator de segurança sobre τmáx, só com --tauadm: 1 se omitido (a HEC-15 sugere de 1,0 a "
+     "1,5)"},
     {"formato", "relatorio|csv", kSizeCommand,
      "relatorio (o padrão): as linhas do relatório que SALVAR grava; csv: a tabela das "
      "tentativas com a análise hidráulica"},
@@ -75,7 +86,8 @@ constexpr qsizetype kWidth = 92;
 QString helpText(const OptionSpec& option) {
     return QString::fromUtf8(option.help)
         .replace(QStringLiteral("{passos}"), incrementStepsText())
-        .replace(QStringLiteral("{passo}"), incrementText(kScrollDefault));
+        .replace(QStringLiteral("{passo}"), incrementText(kScrollDefault))
+        .replace(QStringLiteral("{dns}"), pipeDiametersText());
 }
 
 QString optionLines(const OptionSpec& option) {

@@ -21,7 +21,8 @@ struct OptionSpec {
     const char* name;
     const char* value;
     unsigned commands;
-    const char* help; // "{passos}" and "{passo}": the increment's steps and its default
+    // "{passos}" and "{passo}": the increment's steps and its default; "{dns}": the pipes' DN
+    const char* help;
 };
 
 std::span<const OptionSpec> optionTable();

@@ -81,7 +81,7 @@ std::variant<AdoptedResult, AdoptedFault> computeAdoptedSection(const AdoptedInp
     }
     if (!holdsOnlyFinite(result))
         return ResultTooLarge{};
-    result.checks = checkDesignLimits(inputs.limits, result.flow);
+    result.checks = checkDesignLimits(inputs.limits, {result.flow, result.greatestBedShear});
     return result;
 }
 

@@ -4,11 +4,13 @@ namespace vazolar {
 
 namespace {
 
-LimitCheck checkOne(DesignLimit limit, double bound, hydraulics::Figure value) {
+LimitCheck checkOne(DesignLimit limit, double bound, hydraulics::Figure value, double factor) {
     bool passes = false;
-    if (value)
-        passes = isUpperLimit(limit) ? *value <= bound : *value >= bound;
-    return {limit, bound, value, passes};
+    if (value) {
+        const double held = *value * factor;
+        passes = isUpperLimit(limit) ? held <= bound : held >= bound;
+    }
+    return {limit, bound, value, passes, factor};
 }
 
 } // namespace
@@ -21,30 +23,37 @@ bool isUpperLimit(DesignLimit limit) {
     return limit != DesignLimit::MinVelocity;
 }
 
-hydraulics::Figure limitedValue(DesignLimit limit, const hydraulics::HydraulicCheck& flow) {
+hydraulics::Figure limitedValue(DesignLimit limit, const LimitedFlow& flow) {
     switch (limit) {
     case DesignLimit::MaxVelocity:
     case DesignLimit::MinVelocity:
-        return flow.velocity;
+        return flow.flow.velocity;
     case DesignLimit::MaxFroude:
-        return flow.froude;
+        return flow.flow.froude;
+    case DesignLimit::MaxShear:
+        return flow.greatestBedShear;
     case DesignLimit::MaxDepthRatio:
         break;
     }
-    return flow.depthRatio;
+    return flow.flow.depthRatio;
 }
 
-std::vector<LimitCheck> checkDesignLimits(const DesignLimits& limits,
-                                          const hydraulics::HydraulicCheck& flow) {
+double limitFactor(DesignLimit limit, const DesignLimits& limits) {
+    return limit == DesignLimit::MaxShear ? limits.shearSafetyFactor : 1.0;
+}
+
+std::vector<LimitCheck> checkDesignLimits(const DesignLimits& limits, const LimitedFlow& flow) {
     const std::pair<DesignLimit, std::optional<double>> bounds[] = {
         {DesignLimit::MaxVelocity, limits.maxVelocity},
         {DesignLimit::MinVelocity, limits.minVelocity},
         {DesignLimit::MaxFroude, limits.maxFroude},
-        {DesignLimit::MaxDepthRatio, limits.maxDepthRatio}};
+        {DesignLimit::MaxDepthRatio, limits.maxDepthRatio},
+        {DesignLimit::MaxShear, limits.maxShear}};
     std::vector<LimitCheck> checks;
     for (const auto& [limit, bound] : bounds) {
         if (bound)
-            checks.push_back(checkOne(limit, *bound, limitedValue(limit, flow)));
+            checks.push_back(
+                checkOne(limit, *bound, limitedValue(limit, flow), limitFactor(limit, limits)));
     }
     return checks;
 }

@@ -3,6 +3,7 @@
 #include "drawings/adopted_pictures.h"
 #include "drawings/plot_painter.h"
 #include "drawings/section_painter.h"
+#include "engine/commercial_diameters.h"
 #include "io/atomic_file.h"
 #include "key_filter.h"
 #include "look.h"
@@ -12,6 +13,8 @@
 #include "user_dialogs.h"
 #include "window_placement.h"
 #include "wording/adopted_verification.h"
+#include "wording/permissible_shear.h"
+#include "wording/pipe_text.h"
 #include "wording/shape_description.h"
 #include "wording/trial_rows.h"
 
@@ -34,6 +37,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -102,10 +106,23 @@ constexpr WindowField kFlowFields[] = {{AdoptedField::Dimension, "txtdimensao"},
                                        {AdoptedField::Slope, "txti"},
                                        {AdoptedField::Roughness, "txtn"},
                                        {AdoptedField::Discharge, "txtq"}};
-constexpr WindowField kLimitFields[] = {{AdoptedField::MaxVelocity, "txtvmax"},
-                                        {AdoptedField::MinVelocity, "txtvmin"},
-                                        {AdoptedField::MaxFroude, "txtfrmax"},
-                                        {AdoptedField::MaxDepthRatio, "txtymaxd"}};
+constexpr WindowField kLimitFields[] = {
+    {AdoptedField::MaxVelocity, "txtvmax"}, {AdoptedField::MinVelocity, "txtvmin"},
+    {AdoptedField::MaxFroude, "txtfrmax"},  {AdoptedField::MaxDepthRatio, "txtymaxd"},
+    {AdoptedField::MaxShear, "txttauadm"},  {AdoptedField::ShearSafetyFactor, "txtfs"}};
+
+namespace {
+
+// The lists beside the D field and the τadm field: a typed value first, then the table's.
+const char* const kTypedPipe = "outro (D digitado)";
+const char* const kTypedShear = "τadm digitado";
+
+void addNote(QComboBox* list, const QString& note) {
+    list->addItem(note);
+    qobject_cast<QStandardItemModel*>(list->model())->item(list->count() - 1)->setEnabled(false);
+}
+
+} // namespace
 
 AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shape,
                              UserDialogs& dialogs, const QString& lastSavePath)
@@ -187,9 +204,69 @@ QLineEdit* AdoptedWindow::addField(const char* name, const QString& caption) {
 
 void AdoptedWindow::addLineFields(std::span<const WindowField> fields) {
     for (const WindowField& field : fields) {
-        if (const auto spec = adoptedField(shape_, field.id))
-            lineFields_.push_back(
-                {spec->text, addField(field.objectName, QString::fromUtf8(spec->caption))});
+        if (const auto taken = adoptedField(shape_, field.id)) {
+            QLineEdit* edit = addField(field.objectName, QString::fromUtf8(taken->caption));
+            lineFields_.push_back({taken->text, edit});
+            addListBeside(field.id, edit);
+        }
+    }
+}
+
+// The circle's D has the concrete pipes beside it, τadm the linings' typical figures.
+void AdoptedWindow::addListBeside(AdoptedField id, QLineEdit* edit) {
+    if (id == AdoptedField::Dimension && shape_ == Shape::Circular)
+        addPipeList(edit);
+    else if (id == AdoptedField::MaxShear)
+        addLiningList(edit);
+    else if (id == AdoptedField::ShearSafetyFactor)
+        edit->setPlaceholderText(QStringLiteral("1,0"));
+}
+
+void AdoptedWindow::addPipeList(QLineEdit* diameter) {
+    txtdiametro = diameter;
+    cmbdn = new QComboBox(this);
+    cmbdn->setObjectName("cmbdn");
+    cmbdn->setToolTip(
+        QString::fromUtf8("Tubos de concreto para águas pluviais: %1").arg(pipeTableCitation()));
+    cmbdn->addItem(QString::fromUtf8(kTypedPipe));
+    for (const int pipe : concretePipeDiameters())
+        cmbdn->addItem(pipeName(pipe), pipe);
+    connect(cmbdn, &QComboBox::activated, this, [this](int index) {
+        if (index > 0)
+            txtdiametro->setText(pipeMetresText(cmbdn->itemData(index).toInt()));
+    });
+    fieldsLayout_->addRow(QStringLiteral("DN comercial (NBR 8890)"), cmbdn);
+}
+
+void AdoptedWindow::addLiningList(QLineEdit* shear) {
+    txttauadm = shear;
+    cmbtauadm = new QComboBox(this);
+    cmbtauadm->setObjectName("cmbtauadm");
+    cmbtauadm->setToolTip(QString::fromUtf8("Tensões admissíveis típicas de solos e "
+                                            "revestimentos de pedra: %1")
+                              .arg(liningShearCitation()));
+    cmbtauadm->addItem(QString::fromUtf8(kTypedShear));
+    for (const LiningShear& lining : liningShears())
+        cmbtauadm->addItem(liningShearCaption(lining), liningShearText(lining));
+    addNote(cmbtauadm, rigidLiningNote());
+    addNote(cmbtauadm, liningShearCitation());
+    connect(cmbtauadm, &QComboBox::activated, this, [this](int index) {
+        if (index > 0)
+            txttauadm->setText(cmbtauadm->itemData(index).toString());
+    });
+    fieldsLayout_->addRow(QStringLiteral("Revestimento (HEC-15)"), cmbtauadm);
+}
+
+// Each list shows the entry of its field's value, or the typed one.
+void AdoptedWindow::showListedValues() {
+    if (cmbdn) {
+        const std::optional<int> pipe = pipeOfTypedDiameter(txtdiametro->text().trimmed());
+        cmbdn->setCurrentIndex(pipe ? cmbdn->findData(*pipe) : 0);
+    }
+    if (cmbtauadm) {
+        const QString typed = txttauadm->text().trimmed();
+        const int lining = typed.isEmpty() ? -1 : cmbtauadm->findData(typed);
+        cmbtauadm->setCurrentIndex(std::max(lining, 0));
     }
 }
 
@@ -281,6 +358,7 @@ AdoptedRequest AdoptedWindow::request() const {
 void AdoptedWindow::recompute() {
     if (filling_)
         return;
+    showListedValues();
     const AdoptedRequest typed = request();
     const bool valueMissing =
         cmbborda && cmbborda->currentIndex() != kUsbr && fieldText(txtborda).trimmed().isEmpty();
@@ -292,7 +370,7 @@ void AdoptedWindow::recompute() {
                   typed, windowFieldNames(shape_, cmbborda ? cmbborda->currentText() : QString()));
     if (outcome_) {
         rows_ = adoptedResultRows(outcome_.value());
-        lblstatus->clear();
+        lblstatus->setText(noPipeLargeEnoughNote(outcome_.value().inputs.section));
     } else {
         for (ResultRow& row : rows_) {
             row.value = kUndefined;

@@ -66,6 +66,10 @@ signals:
 private:
     QLineEdit* addField(const char* name, const QString& caption);
     void addLineFields(std::span<const WindowField> fields);
+    void addListBeside(AdoptedField id, QLineEdit* edit);
+    void addPipeList(QLineEdit* diameter);
+    void addLiningList(QLineEdit* shear);
+    void showListedValues();
     void buildFields();
     void buildPictures();
     void recompute();
@@ -99,6 +103,11 @@ private:
     };
     std::vector<LineField> lineFields_;
     QComboBox* cmbborda = nullptr;
+    // The circle's D and its list of concrete pipes; τadm and its list of linings.
+    QLineEdit* txtdiametro = nullptr;
+    QComboBox* cmbdn = nullptr;
+    QLineEdit* txttauadm = nullptr;
+    QComboBox* cmbtauadm = nullptr;
     QLineEdit* txtborda = nullptr;
     QTableWidget* grdresultado = nullptr;
     QLabel* lblstatus = nullptr;

@@ -9,6 +9,8 @@
 #include "wording/increment_text.h"
 #include "wording/limit_text.h"
 #include "wording/number_text.h"
+#include "wording/permissible_shear.h"
+#include "wording/pipe_text.h"
 #include "wording/profile_rows.h"
 #include "wording/profile_text.h"
 #include "wording/row_text.h"
@@ -234,6 +236,16 @@ void addAdopted(Blocks& blocks, const MemoInput& input, int number) {
         cells << QStringList{QString::fromUtf8("Regra da borda livre"),
                              freeboardRuleName(input.result.inputs.freeboard), QString()};
     blocks.table(cells);
+    if (const std::optional<QString> pipe = pipeLine(input.result.inputs.section))
+        blocks.paragraph(*pipe);
+}
+
+const LimitCheck* shearCheck(const AdoptedResult& result) {
+    for (const LimitCheck& check : result.checks) {
+        if (check.limit == DesignLimit::MaxShear)
+            return &check;
+    }
+    return nullptr;
 }
 
 QString withUnit(const QString& number, const QString& unit) {
@@ -247,7 +259,8 @@ void addChecks(Blocks& blocks, const AdoptedResult& result, int number) {
     for (const DesignLimit limit : kDesignLimits) {
         if (!limitApplies(limit, result.inputs.section))
             continue;
-        const hydraulics::Figure value = limitedValue(limit, result.flow);
+        const hydraulics::Figure value =
+            limitedValue(limit, {result.flow, result.greatestBedShear});
         const QString unit = limitUnit(limit);
         QStringList line{limitComparison(limit, true), QString::fromUtf8("não definido"),
                          withUnit(value ? formatQuantity(*value) : QString::fromUtf8("—"), unit),
@@ -255,12 +268,21 @@ void addChecks(Blocks& blocks, const AdoptedResult& result, int number) {
         for (const LimitCheck& check : result.checks) {
             if (check.limit == limit) {
                 line[1] = withUnit(formatQuantity(check.bound), unit);
+                line[2] = checkedValueText(check);
                 line[3] = QString::fromUtf8(check.passes ? "atende" : "não atende");
             }
         }
         cells << line;
     }
     blocks.table(cells);
+    if (const LimitCheck* shear = shearCheck(result))
+        blocks.paragraph(
+            QString::fromUtf8("τadm é a tensão admissível do revestimento; verifica-se "
+                              "FS · τmáx ≤ τadm com o fator de segurança FS = %1 (FHWA HEC-15: "
+                              "τp ≥ SF · τd). Valores típicos de solos e revestimentos de pedra "
+                              "na %2; revestimentos rígidos, como o concreto, verificam-se pela "
+                              "velocidade.")
+                .arg(formatQuantity(shear->factor), liningShearCitation()));
 }
 
 void addFigures(Blocks& blocks, int number) {
@@ -344,16 +366,28 @@ QString chowReference(bool withProfile) {
         .arg(QString::fromUtf8(chapters));
 }
 
-void addReferences(Blocks& blocks, int number, bool withProfile) {
+// The HEC-15 circular, with its table of permissible shears where τadm was checked.
+QString hec15Reference(bool shearChecked) {
+    const char* table = shearChecked ? "; tensões admissíveis típicas, Tabela 2.3" : "";
+    return QString::fromUtf8("FHWA. Design of Roadside Channels with Flexible Linings. Hydraulic "
+                             "Engineering Circular No. 15 (HEC-15), 3. ed. Washington: Federal "
+                             "Highway Administration, 2005. (Tensão de projeto τ = γ · d · S0%1.)")
+        .arg(QString::fromUtf8(table));
+}
+
+void addReferences(Blocks& blocks, int number, const MemoInput& input) {
+    const bool withProfile = input.profile.has_value();
     blocks.heading(QString::fromUtf8("%1. Referências").arg(number));
     blocks.reference(QString::fromUtf8(
         "MANNING, R. On the flow of water in open channels and pipes. Transactions of the "
         "Institution of Civil Engineers of Ireland, v. 20, p. 161–207, 1891."));
     blocks.reference(chowReference(withProfile));
-    blocks.reference(QString::fromUtf8(
-        "FHWA. Design of Roadside Channels with Flexible Linings. Hydraulic Engineering "
-        "Circular No. 15 (HEC-15), 3. ed. Washington: Federal Highway Administration, 2005. "
-        "(Tensão de projeto τ = γ · d · S0.)"));
+    blocks.reference(hec15Reference(shearCheck(input.result) != nullptr));
+    if (pipeLine(input.result.inputs.section))
+        blocks.reference(QString::fromUtf8(
+            "ABNT. NBR 8890: Tubo de concreto de seção circular para águas pluviais e esgotos "
+            "sanitários — Requisitos e métodos de ensaios. Rio de Janeiro: ABNT, 2007. "
+            "(Diâmetros nominais dos tubos para águas pluviais, Tabela A.1.)"));
 }
 
 void addAnnexes(Blocks& blocks, const MemoInput& input) {
@@ -416,7 +450,7 @@ QList<MemoBlock> memoBlocks(const MemoInput& input) {
     addFigures(blocks, number++);
     if (input.profile)
         addProfile(blocks, *input.profile, annexesOf(input).stationsLetter(), number++);
-    addReferences(blocks, number, input.profile.has_value());
+    addReferences(blocks, number, input);
     addAnnexes(blocks, input);
     return blocks.list;
 }

@@ -53,8 +53,11 @@ void putResultCells(Cells& cells, const AdoptedResult& r) {
     }
     if (r.pipe)
         cells["yD"] = formatQuantity(r.pipe->depthRatio);
-    for (const LimitCheck& check : r.checks)
+    for (const LimitCheck& check : r.checks) {
         cells[limitName(check.limit)] = formatQuantity(check.bound);
+        if (check.limit == DesignLimit::MaxShear)
+            cells["fs"] = formatQuantity(check.factor);
+    }
     cells["verificacao"] = verificationText(r.checks);
 }
 
@@ -62,7 +65,7 @@ void putResultCells(Cells& cells, const AdoptedResult& r) {
 
 QStringList adoptedCsvColumns() {
     return QStringLiteral("forma;i;n;q;b;angulo;z;B;D;y;A;P;RH;T;V;Fr;regime;E;tau;taumax;yc;Vc;"
-                          "Ic;borda;H;TH;AH;PH;yD;vmax;vmin;frmax;ymaxd;verificacao;erro")
+                          "Ic;borda;H;TH;AH;PH;yD;vmax;vmin;frmax;ymaxd;tauadm;fs;verificacao;erro")
         .split(QLatin1Char(';'));
 }
 

@@ -9,7 +9,7 @@
 namespace vazolar {
 
 // forma;i;n;q;b;angulo;z;B;D;y;A;P;RH;T;V;Fr;regime;E;tau;taumax;yc;Vc;Ic;borda;H;TH;AH;PH;yD;
-// vmax;vmin;frmax;ymaxd;verificacao;erro
+// vmax;vmin;frmax;ymaxd;tauadm;fs;verificacao;erro
 QStringList adoptedCsvColumns();
 
 // One line of cells in the order of adoptedCsvColumns(). The request's I, n, Q, b, angle, B

@@ -30,6 +30,8 @@ constexpr AdoptedFieldSpec kFields[] = {
     {MinVelocity, &R::minVelocity, "vmin", "V mín (m/s)", Limit, kEveryShape, 0},
     {MaxFroude, &R::maxFroude, "frmax", "Fr máx", Limit, kEveryShape, 0},
     {MaxDepthRatio, &R::maxDepthRatio, "ymaxd", "y/D máx", Limit, kCircle, 0},
+    {MaxShear, &R::maxShear, "tauadm", "τ admissível (Pa)", Limit, kEveryShape, 0},
+    {ShearSafetyFactor, &R::shearSafetyFactor, "fs", "Fator de segurança", Limit, kEveryShape, 0},
 };
 
 } // namespace

@@ -29,6 +29,8 @@ enum class AdoptedField {
     MinVelocity,
     MaxFroude,
     MaxDepthRatio,
+    MaxShear,          // τadm, the lining's permissible shear
+    ShearSafetyFactor, // SF on τmáx, read only with τadm
 };
 
 // What a field is about: the section and its flow, the bank above the water, or a limit the

@@ -141,6 +141,10 @@ void RequestReader::readLimits(AdoptedInputs& in) const {
         fail(QString::fromUtf8("O valor de %1 deve ficar entre 0 e 1: y/D vai de 0 (vazio) a 1 "
                                "(cheio).")
                  .arg(ratioName));
+    in.limits.maxShear = optionalLimit(r_.maxShear, AdoptedField::MaxShear);
+    if (!r_.shearSafetyFactor.isEmpty())
+        in.limits.shearSafetyFactor =
+            positiveNumber(r_.shearSafetyFactor, AdoptedField::ShearSafetyFactor);
 }
 
 AdoptedInputs RequestReader::read() const {

@@ -24,19 +24,21 @@ struct FreeboardText {
 // Texts a shape does not read are ignored.
 struct AdoptedRequest {
     Shape shape = Shape::Trapezoidal;
-    QString slope{};           // I (%)
-    QString roughness{};       // n
-    QString discharge{};       // Q; or else
-    QString depth{};           // y, to find what the section carries there
-    QString angle{};           // trapezoid: side angle (°), z = tan
-    QString bottomWidth{};     // trapezoid: b
-    QString width{};           // rectangle: B
-    QString diameter{};        // circle: D
-    FreeboardText freeboard{}; // open shapes
-    QString maxVelocity{};     // vmax (m/s)
-    QString minVelocity{};     // vmin (m/s)
-    QString maxFroude{};       // frmax
-    QString maxDepthRatio{};   // ymaxd, circle only
+    QString slope{};             // I (%)
+    QString roughness{};         // n
+    QString discharge{};         // Q; or else
+    QString depth{};             // y, to find what the section carries there
+    QString angle{};             // trapezoid: side angle (°), z = tan
+    QString bottomWidth{};       // trapezoid: b
+    QString width{};             // rectangle: B
+    QString diameter{};          // circle: D
+    FreeboardText freeboard{};   // open shapes
+    QString maxVelocity{};       // vmax (m/s)
+    QString minVelocity{};       // vmin (m/s)
+    QString maxFroude{};         // frmax
+    QString maxDepthRatio{};     // ymaxd, circle only
+    QString maxShear{};          // τadm (Pa)
+    QString shearSafetyFactor{}; // SF on τmáx; 1 when empty
 };
 
 // How the messages name a field, the same way in every message of one place: by its option on

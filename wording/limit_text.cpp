@@ -10,16 +10,18 @@ namespace {
 
 struct LimitWords {
     DesignLimit limit;
-    const char* name;
+    const char* name;     // the option and the CSV column
+    const char* symbol;   // the limit in a comparison
     const char* quantity; // what the flow has
     const char* unit;
 };
 
 constexpr LimitWords kLimitWords[] = {
-    {DesignLimit::MaxVelocity, "vmax", "V", "m/s"},
-    {DesignLimit::MinVelocity, "vmin", "V", "m/s"},
-    {DesignLimit::MaxFroude, "frmax", "Fr", ""},
-    {DesignLimit::MaxDepthRatio, "ymaxd", "y/D", ""},
+    {DesignLimit::MaxVelocity, "vmax", "vmax", "V", "m/s"},
+    {DesignLimit::MinVelocity, "vmin", "vmin", "V", "m/s"},
+    {DesignLimit::MaxFroude, "frmax", "frmax", "Fr", ""},
+    {DesignLimit::MaxDepthRatio, "ymaxd", "ymaxd", "y/D", ""},
+    {DesignLimit::MaxShear, "tauadm", "τadm", "τ", "Pa"},
 };
 
 const LimitWords& wordsOf(DesignLimit limit) {
@@ -53,14 +55,26 @@ QString limitName(DesignLimit limit) {
 
 QString limitComparison(DesignLimit limit, bool holds) {
     return QStringLiteral("%1 %2 %3")
-        .arg(QString::fromUtf8(wordsOf(limit).quantity), signOf(limit, holds), limitName(limit));
+        .arg(QString::fromUtf8(wordsOf(limit).quantity), signOf(limit, holds),
+             QString::fromUtf8(wordsOf(limit).symbol));
+}
+
+QString checkedValueText(const LimitCheck& check) {
+    const char* unit = wordsOf(check.limit).unit;
+    if (!check.value)
+        return QString::fromUtf8("—");
+    const QString value = withUnit(formatQuantity(*check.value), unit);
+    if (check.factor == 1.0)
+        return value;
+    return QString::fromUtf8("%1 × %2 = %3")
+        .arg(formatQuantity(check.factor), value,
+             withUnit(formatQuantity(check.factor * *check.value), unit));
 }
 
 QString checkOutcomeText(const LimitCheck& check) {
     const char* unit = wordsOf(check.limit).unit;
-    const QString value = check.value ? formatQuantity(*check.value) : QString::fromUtf8("—");
     return QStringLiteral("%1 %2 %3: %4")
-        .arg(withUnit(value, unit), signOf(check.limit, check.passes),
+        .arg(checkedValueText(check), signOf(check.limit, check.passes),
              withUnit(formatQuantity(check.bound), unit),
              QString::fromUtf8(check.passes ? "atende" : "não atende"));
 }

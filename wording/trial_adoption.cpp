@@ -1,7 +1,9 @@
 #include "trial_adoption.h"
 
+#include "engine/commercial_diameters.h"
 #include "engine/shape_numbers.h"
 #include "number_text.h"
+#include "pipe_text.h"
 #include "trial_rows.h"
 
 #include <cmath>
@@ -15,6 +17,19 @@ QString roundedUpToCentimetre(double metres) {
     return brazilianLocale().toString(centimetres / 100, 'f', 2);
 }
 
+QString builtDiameterText(double metres) {
+    const std::optional<int> pipe = smallestPipeNotBelow(metres);
+    return pipe ? pipeMetresText(*pipe) : roundedUpToCentimetre(metres);
+}
+
+namespace {
+
+QString builtDimensionText(Shape shape, double metres) {
+    return shape == Shape::Circular ? builtDiameterText(metres) : roundedUpToCentimetre(metres);
+}
+
+} // namespace
+
 AdoptedRequest adoptedRequestForTrial(const SizingInput& texts, const SectionQuantities& trial,
                                       DimensionText written) {
     AdoptedRequest request;
@@ -26,8 +41,8 @@ AdoptedRequest adoptedRequestForTrial(const SizingInput& texts, const SectionQua
         request.angle = texts.angle;
     if (const auto dimension = adoptedField(texts.shape, AdoptedField::Dimension)) {
         const double value = trial[*numbersOf(texts.shape).dimension];
-        request.*dimension->text = written == DimensionText::UpToCentimetre
-                                       ? roundedUpToCentimetre(value)
+        request.*dimension->text = written == DimensionText::AsBuilt
+                                       ? builtDimensionText(texts.shape, value)
                                        : brazilianLocale().toString(value, 'g', 17);
     }
     return request;

@@ -76,6 +76,17 @@ private slots:
                    {"y", "0,7442"},     {"yD", "0,8269"},         {"V", "0,8888"}, {"Fr", "0,3122"},
                    {"tau", "2,6855"},   {"yc", "0,4118"},         {"borda", ""},   {"H", ""},
                    {"ymaxd", "0,8500"}, {"verificacao", "atende"}};
+        // yn = 0,744186 m (Manning solved apart), τmáx = 9810 · yn · 0,001 = 7,3005 Pa; times
+        // 1,5, 10,9507 Pa is above τadm, which τmáx alone would meet.
+        QTest::newRow("circle, τmáx times 1,5 above τadm")
+            << QStringList{"circular", "--D", "0,90", "--tauadm", "10", "--fs", "1,5"} + kFlow
+            << Cells{{"taumax", "7,3005"},
+                     {"tauadm", "10,0000"},
+                     {"fs", "1,5000"},
+                     {"verificacao", "não atende: τ > τadm"}};
+        QTest::newRow("τadm alone, the factor 1")
+            << QStringList{"circular", "--dn", "900", "--tauadm", "7,31"} + kFlow
+            << Cells{{"D", "0,90"}, {"fs", "1,0000"}, {"verificacao", "atende"}};
         QTest::newRow("limits not met")
             << QStringList{"trapezoidal", "--b",  "0,70",    "--angulo", "30",
                            "--vmax",      "0,80", "--frmax", "0,4"} +
@@ -100,6 +111,26 @@ private slots:
             QCOMPARE(cells.value(it.key(), "<missing>"), it.value());
     }
 
+    // The limits' columns end with τadm and its factor, before the verdict.
+    void csvColumnsOfTheLimits() {
+        const CommandRun run =
+            runCommand(QStringList{"verificar", "triangular", "--formato", "csv"} + kFlow);
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.section(u'\n', 0, 0)
+                    .endsWith(";yD;vmax;vmin;frmax;ymaxd;tauadm;fs;verificacao;erro"));
+    }
+
+    // A concrete pipe's DN is its diameter in metres.
+    void pipeByItsDn() {
+        const QStringList csv{"--formato", "csv", "--tauadm", "9"};
+        const CommandRun byDn =
+            runCommand(QStringList{"verificar", "circular", "--dn", "900"} + kFlow + csv);
+        const CommandRun byD =
+            runCommand(QStringList{"verificar", "circular", "--D", "0,90"} + kFlow + csv);
+        QCOMPARE(byDn.status, 0);
+        QCOMPARE(byDn.out, byD.out);
+    }
+
     // The report gives one quantity a line, with its unit, and ends with the checks.
     void reportLines() {
         const CommandRun run = runCommand(
@@ -108,7 +139,8 @@ private slots:
         const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
         QVERIFY(lines.contains("Profundidade normal yn: 0,7442 m"));
         QVERIFY(lines.contains("Velocidade V: 0,8888 m/s"));
-        QCOMPARE(lines.last(), QString("y/D ≤ ymaxd: 0,8269 ≤ 0,8500: atende"));
+        QVERIFY(lines.contains("y/D ≤ ymaxd: 0,8269 ≤ 0,8500: atende"));
+        QCOMPARE(lines.last(), QString("τ ≤ τadm: não verificado (sem limite)"));
     }
 
     void faultsAndUsage_data() {
@@ -147,6 +179,19 @@ private slots:
         QTest::newRow("freeboard on the pipe")
             << QStringList{"circular", "--D", "0,9", "--borda-livre", "0,3"} + kFlow << 2
             << "vazolar: a opção --borda-livre não vale";
+        QTest::newRow("a DN not listed")
+            << QStringList{"circular", "--dn", "950"} + kFlow << 2
+            << "vazolar: --dn \"950\" não é um DN da ABNT NBR 8890:2007, Tabela A.1; use 200, "
+               "300, 400, 500, 600, 700, 800, 900, 1000, 1100, 1200, 1300, 1500, 1750 ou 2000.\n";
+        QTest::newRow("both D and DN")
+            << QStringList{"circular", "--D", "0,90", "--dn", "900"} + kFlow << 2
+            << "vazolar: dê --D (o diâmetro em metros) ou --dn";
+        QTest::newRow("a factor without τadm")
+            << QStringList{"retangular", "--B", "1,10", "--fs", "1,5"} + kFlow << 2
+            << "vazolar: a opção --fs só vale com --tauadm.";
+        QTest::newRow("a factor of zero")
+            << QStringList{"retangular", "--B", "1,10", "--tauadm", "5", "--fs", "0"} + kFlow << 1
+            << "O valor de --fs deve ser maior que zero.";
         QTest::newRow("dimension missing") << QStringList{"trapezoidal", "--angulo", "30"} + kFlow
                                            << 2 << "vazolar: falta a opção --b.";
         // The freeboard's number is read as every other option's.

@@ -292,10 +292,11 @@ private slots:
             QVERIFY(regimes[1] > 0);
     }
 
-    // A limit is met up to and including its value.
+    // A limit is met up to and including its value; τmáx is held to τadm times the safety
+    // factor.
     void limitsHoldUpToTheirValue_data() {
         QTest::addColumn<DesignLimits>("limits");
-        QTest::addColumn<double>("value"); // V, Fr and y/D alike
+        QTest::addColumn<double>("value"); // V, Fr, y/D and τmáx alike
         QTest::addColumn<bool>("passes");
         QTest::newRow("V at vmax") << DesignLimits{.maxVelocity = 1.0} << 1.0 << true;
         QTest::newRow("V above vmax") << DesignLimits{.maxVelocity = 1.0} << 1.01 << false;
@@ -303,6 +304,14 @@ private slots:
         QTest::newRow("V below vmin") << DesignLimits{.minVelocity = 1.0} << 0.99 << false;
         QTest::newRow("Fr at frmax") << DesignLimits{.maxFroude = 1.0} << 1.0 << true;
         QTest::newRow("y/D above ymaxd") << DesignLimits{.maxDepthRatio = 1.0} << 1.01 << false;
+        const DesignLimits shear{.maxShear = 15.0};
+        QTest::newRow("τ below τadm") << shear << 14.99 << true;
+        QTest::newRow("τ at τadm") << shear << 15.0 << true;
+        QTest::newRow("τ above τadm") << shear << 15.01 << false;
+        const DesignLimits factored{.maxShear = 15.0, .shearSafetyFactor = 1.5};
+        QTest::newRow("1,5 τ below τadm") << factored << 9.99 << true;
+        QTest::newRow("1,5 τ at τadm") << factored << 10.0 << true;
+        QTest::newRow("1,5 τ above τadm, τ below") << factored << 12.0 << false;
     }
 
     void limitsHoldUpToTheirValue() {
@@ -311,7 +320,7 @@ private slots:
         QFETCH(bool, passes);
         hydraulics::HydraulicCheck flow;
         flow.velocity = flow.froude = flow.depthRatio = value;
-        const std::vector<LimitCheck> checks = checkDesignLimits(limits, flow);
+        const std::vector<LimitCheck> checks = checkDesignLimits(limits, {flow, value});
         QCOMPARE(checks.size(), size_t(1));
         QCOMPARE(checks.front().passes, passes);
         QCOMPARE(verificationText(checks).startsWith("atende"), passes);
@@ -478,6 +487,8 @@ private slots:
         request.discharge.clear();
         request.depth = "0,90";
         request.maxVelocity = "2";
+        request.maxShear = "10";
+        request.shearSafetyFactor = "1,5";
         const Outcome<AdoptedResult> outcome =
             verifyAdoptedSection(request, testFieldNames(request.shape));
         QVERIFY(outcome);
@@ -488,17 +499,23 @@ private slots:
         QCOMPARE(values.value("Regime"), QString("—"));
         QCOMPARE(values.value("Altura livre D − y"), QString("0,0000"));
         const QList<ResultRow> rows = adoptedResultRows(outcome.value());
-        QCOMPARE(rows.at(rows.size() - 4).label, QString("V ≤ vmax"));
-        QVERIFY(rows.at(rows.size() - 4).value.endsWith(": atende"));
-        QCOMPARE(rows.last().value, QString("não verificado (sem limite)"));
+        QCOMPARE(rows.at(rows.size() - 5).label, QString("V ≤ vmax"));
+        QVERIFY(rows.at(rows.size() - 5).value.endsWith(": atende"));
+        QCOMPARE(rows.at(rows.size() - 2).value, QString("não verificado (sem limite)"));
+        // τmáx = 9810 · 0,90 · 0,001 = 8,8290 Pa, times 1,5 above τadm.
+        QCOMPARE(rows.last().label, QString("τ ≤ τadm"));
+        QCOMPARE(rows.last().value,
+                 QString("1,5000 × 8,8290 Pa = 13,2435 Pa > 10,0000 Pa: não atende"));
     }
 
-    // The open shapes have no y/D limit: their rows end with the Froude number's.
-    void rowsOfAnOpenChannelEndWithFroude() {
+    // The open shapes have no y/D limit: the Froude number's row comes before the shear's.
+    void rowsOfAnOpenChannelHaveNoDepthRatio() {
         const Outcome<AdoptedResult> outcome = verifyAdoptedSection(
             workedRequest(Shape::Triangular), testFieldNames(Shape::Triangular));
         QVERIFY(outcome);
-        QCOMPARE(adoptedResultRows(outcome.value()).last().label, QString("Fr ≤ frmax"));
+        const QList<ResultRow> rows = adoptedResultRows(outcome.value());
+        QCOMPARE(rows.at(rows.size() - 2).label, QString("Fr ≤ frmax"));
+        QCOMPARE(rows.last().label, QString("τ ≤ τadm"));
     }
 };
 

@@ -57,9 +57,10 @@ class AdoptedWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each worked example adopted: the title, the dimension rounded up to the centimetre and
-    // the run's texts; then the dimension and freeboard of the adopted-section reference table
-    // (I 0,1 %, n 0,015, Q 0,5 m³/s, worked with an independent model) give its figures.
+    // Each worked example adopted: the title, the dimension rounded up to the centimetre (the
+    // circle's to the next concrete pipe, 0,8896 m to DN 900) and the run's texts; then the
+    // dimension and freeboard of the adopted-section reference table (I 0,1 %, n 0,015, Q 0,5 m³/s,
+    // worked with an independent model) give its figures.
     void adoptsTheWorkedExamples_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
@@ -88,7 +89,7 @@ private slots:
                                                  "0,5514", "0,2440", "1,0000"};
         QTest::newRow("circle") << "circular-worked"
                                 << "Seção adotada — Canal circular"
-                                << "0,89"
+                                << "0,90"
                                 << "0,90" << -1 << ""
                                 << QStringList{"0,7442", "0,8888", "0,3122", "2,6855", "0,4118"};
     }
@@ -106,6 +107,9 @@ private slots:
         QCOMPARE(window->windowTitle(), title);
         auto* dimensionField = window->findChild<QLineEdit*>("txtdimensao");
         QCOMPARE(dimensionField ? dimensionField->text() : QString(), prefilled);
+        const auto* pipes = window->findChild<QComboBox*>("cmbdn");
+        QCOMPARE(pipes ? pipes->currentText() : QString(),
+                 QString(name == "circular-worked" ? "DN 900" : ""));
         QCOMPARE(window->findChild<QLineEdit*>("txtn")->text(), sized.example.fields.value("txtn"));
         QCOMPARE(window->findChild<QLineEdit*>("txtq")->text(),
                  sized.example.fields.value("txtQdesejada"));
@@ -125,6 +129,37 @@ private slots:
         QCOMPARE(shown.mid(0, figures.size()), figures);
         QCOMPARE(window->findChild<QLabel*>("lblstatus")->text(), QString());
         QVERIFY(sized.open.dialogs.messages.empty());
+    }
+
+    // Picking from a list beside a field writes the entry's figure in the field.
+    void listsWriteTheirFigures_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("DN 1750") << "cmbdn"
+                                 << "DN 1750"
+                                 << "txtdimensao"
+                                 << "1,75";
+        QTest::newRow("riprap") << "cmbtauadm"
+                                << "Enrocamento (D50 = 0,15 m) — 113,0000 Pa"
+                                << "txttauadm"
+                                << "113";
+    }
+    void listsWriteTheirFigures() {
+        QFETCH(QString, list);
+        QFETCH(QString, entry);
+        QFETCH(QString, field);
+        QFETCH(QString, written);
+        SizedExample sized("circular-worked");
+        AdoptedWindow* window = adoptLastTrial(sized);
+        auto* choices = window->findChild<QComboBox*>(list);
+        const int index = choices->findText(entry);
+        QVERIFY(index > 0);
+        choices->setCurrentIndex(index);
+        emit choices->activated(index);
+        QCOMPARE(window->findChild<QLineEdit*>(field)->text(), written);
+        QCOMPARE(choices->currentText(), entry);
     }
 
     // A field that cannot be read: its message in the status line, dashes in the table, and

@@ -253,6 +253,50 @@ private slots:
                               "Responsável técnico: Canal principal Estaca 0"}));
     }
 
+    // A D that is a listed pipe's names the pipe in the adopted section and the standard in
+    // the references; τadm is checked with its factor, and its table cited.
+    void pipeAndShearCheck_data() {
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QStringList>("adopted"); // between "3. Seção adotada" and the checks
+        QTest::addColumn<bool>("standardCited");
+        QTest::newRow("DN 900")
+            << "0,9" << QStringList{"Tubo de concreto DN 900 (ABNT NBR 8890:2007, Tabela A.1)"}
+            << true;
+        QTest::newRow("no pipe's D") << "0,95" << QStringList{} << false;
+    }
+    void pipeAndShearCheck() {
+        QFETCH(QString, diameter);
+        QFETCH(QStringList, adopted);
+        QFETCH(bool, standardCited);
+        MemoInput input = circleMemo();
+        input.adopted.diameter = diameter;
+        input.adopted.maxShear = "10";
+        input.adopted.shearSafetyFactor = "1,5";
+        input.result =
+            verifyAdoptedSection(input.adopted, testing::testFieldNames(Shape::Circular)).value();
+        QString section;
+        QStringList paragraphs;
+        QList<QStringList> checks;
+        QStringList references;
+        for (const MemoBlock& block : memoBlocks(input)) {
+            if (block.kind == BlockKind::Heading)
+                section = block.text.section(u' ', 1);
+            else if (block.kind == BlockKind::Paragraph && section == "Seção adotada")
+                paragraphs << block.text;
+            else if (block.kind == BlockKind::Table && section == "Verificações")
+                checks = block.cells;
+            else if (block.kind == BlockKind::Reference)
+                references << block.text;
+        }
+        QCOMPARE(paragraphs, adopted);
+        QCOMPARE(references.join(' ').contains("NBR 8890"), standardCited);
+        QVERIFY(references.join(' ').contains("Tabela 2.3"));
+        const QStringList shear = checks.last();
+        QCOMPARE(shear.value(0), QString("τ ≤ τadm"));
+        QCOMPARE(shear.value(1), QString("10,0000 Pa"));
+        QVERIFY2(shear.value(2).startsWith("1,5000 × "), qPrintable(shear.value(2)));
+    }
+
     // A run of more than 60 rows shows its first and last 10 in the body and every row in
     // Anexo A; up to 60, all of them and no annex.
     void longRuns_data() {

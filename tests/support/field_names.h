@@ -34,6 +34,10 @@ inline FieldNamer testFieldNames(Shape shape) {
             return "Fr máx";
         case AdoptedField::MaxDepthRatio:
             return "y/D máx";
+        case AdoptedField::MaxShear:
+            return "τ admissível (Pa)";
+        case AdoptedField::ShearSafetyFactor:
+            return "Fator de segurança";
         }
         return {};
     };
