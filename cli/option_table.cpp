@@ -56,8 +56,8 @@ constexpr OptionSpec kOptions[] = {
      "solos e pedras na FHWA HEC-15 (3ª ed., 2005), Tabela 2.3; revestimentos rígidos, como o "
      "concreto, verificam-se por --vmax"},
     {"fs", "FS", kVerifyCommand,
-     "fator de segurança sobre τmáx, só com --tauadm: 1 se omitido (a HEC-15 sugere de 1,0 a "
-     "1,5)"},
+     "fator de segurança sobre τmáx, só com --tauadm: 1 (sem fator) se omitido; o valor é do "
+     "projeto"},
     {"formato", "relatorio|csv", kSizeCommand,
      "relatorio (o padrão): as linhas do relatório que SALVAR grava; csv: a tabela das "
      "tentativas com a análise hidráulica"},
