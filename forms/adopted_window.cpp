@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -250,6 +251,11 @@ void AdoptedWindow::addLiningList(QLineEdit* shear) {
         cmbtauadm->addItem(liningShearCaption(lining), liningShearText(lining));
     addNote(cmbtauadm, rigidLiningNote());
     addNote(cmbtauadm, liningShearCitation());
+    // The list's long names would widen the whole window: the field stays as narrow as the
+    // others, and the open list as wide as its names.
+    cmbtauadm->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbtauadm->setMinimumContentsLength(12);
+    cmbtauadm->view()->setMinimumWidth(cmbtauadm->view()->sizeHintForColumn(0) + 24);
     connect(cmbtauadm, &QComboBox::activated, this, [this](int index) {
         if (index > 0)
             txttauadm->setText(cmbtauadm->itemData(index).toString());
