@@ -405,6 +405,16 @@ void AdoptedWindow::showRows(const QList<ResultRow>& rows) {
     const int height = grdresultado->horizontalHeader()->height() +
                        grdresultado->verticalHeader()->length() + 2 * grdresultado->frameWidth();
     grdresultado->setFixedHeight(height);
+    // The names are never cut: the table is at least as wide as its widest name, value and
+    // unit, and the names' column takes what the window gives beyond that.
+    const QFontMetrics metrics = grdresultado->fontMetrics();
+    int names = grdresultado->horizontalHeader()->sectionSizeHint(0);
+    for (const ResultRow& line : rows)
+        names =
+            std::max(names, metrics.horizontalAdvance(line.label) + 2 * metrics.averageCharWidth());
+    const QHeaderView* header = grdresultado->horizontalHeader();
+    grdresultado->setMinimumWidth(2 * grdresultado->frameWidth() + names + header->sectionSize(1) +
+                                  header->sectionSize(2));
 }
 
 void AdoptedWindow::showPictures() {
