@@ -40,8 +40,8 @@ constexpr OptionSpec kOptions[] = {
      "memória de cálculo"},
     {"altura", "H", kSizing, "altura total do canal (m), em vez da regra da borda livre"},
     {"altura", "H", kProfileCommand,
-     "altura da margem (m), opcional: a folga H − y em cada estação e o trecho em que a água "
-     "passa da margem; no circular, a margem é a geratriz superior"},
+     "altura da margem (m), opcional, nas formas abertas: a folga H − y em cada estação e o "
+     "trecho em que a água passa da margem; no circular, a folga é D − y"},
     {"y0", "TEXTO|critica", kProfileCommand,
      "profundidade de controle (m): acima de yc, o controle fica a jusante; abaixo, a montante "
      "(abertura de comporta); critica: queda livre ou crista de um degrau"},
