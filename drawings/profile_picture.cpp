@@ -1,5 +1,6 @@
 #include "profile_picture.h"
 
+#include "device_points.h"
 #include "pen_width.h"
 #include "picture_style.h"
 #include "profile_frame.h"
@@ -12,14 +13,6 @@
 namespace vazolar::drawings {
 
 namespace {
-
-QPolygonF toDevice(const ProfileFrame& frame, const QPolygonF& metres) {
-    QPolygonF points;
-    points.reserve(metres.size());
-    for (const QPointF& point : metres)
-        points << frame.toDevice(point);
-    return points;
-}
 
 QPen penOf(const QPainter& painter, const LineLook& look) {
     return pen(painter, look.colour, look.points, look.style);

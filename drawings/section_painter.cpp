@@ -1,5 +1,6 @@
 #include "section_painter.h"
 
+#include "device_points.h"
 #include "pen_width.h"
 #include "picture_style.h"
 
@@ -8,14 +9,6 @@
 namespace vazolar::drawings {
 
 namespace {
-
-QPolygonF toDevice(const SectionFrame& frame, const QPolygonF& metres) {
-    QPolygonF points;
-    points.reserve(metres.size());
-    for (const QPointF& point : metres)
-        points << frame.toDevice(point);
-    return points;
-}
 
 // A level across the section and a little beyond it, labelled above it at the section's right.
 void paintLevel(QPainter& painter, const SectionFrame& frame, double level, const QPen& line,
