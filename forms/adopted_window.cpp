@@ -37,7 +37,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -134,14 +133,11 @@ AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shap
     setFont(windowFont(11, false));
     paintColours(this, kWindowBackground);
 
-    auto* content = new QWidget;
-    auto* column = new QVBoxLayout(content);
-    auto* fields = new QGroupBox(QStringLiteral("Seção e dados"), content);
-    column->addWidget(fields);
-    fieldsLayout_ = new QFormLayout(fields);
+    fieldsBox_ = new QGroupBox(QStringLiteral("Seção e dados"), this);
+    fieldsLayout_ = new QFormLayout(fieldsBox_);
     buildFields();
 
-    grdresultado = new QTableWidget(0, 3, content);
+    grdresultado = new QTableWidget(0, 3, this);
     grdresultado->setObjectName("grdresultado");
     grdresultado->setHorizontalHeaderLabels({"Grandeza", "Valor", "Unidade"});
     grdresultado->verticalHeader()->hide();
@@ -151,22 +147,15 @@ AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shap
     grdresultado->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grdresultado->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     grdresultado->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    grdresultado->verticalHeader()->setDefaultSectionSize(grdresultado->fontMetrics().height() + 6);
+    // Rows as close as the swatches allow: the whole table stands beside the fields on a
+    // laptop's screen.
+    grdresultado->verticalHeader()->setDefaultSectionSize(grdresultado->fontMetrics().height() + 3);
     paintColours(grdresultado, Qt::white);
-    column->addWidget(grdresultado);
     buildPictures();
-    column->addWidget(picsecao);
-    column->addWidget(piccurvachave);
-    column->addWidget(picenergia);
-    auto* memo = new QGroupBox(QString::fromUtf8("Memória de cálculo"), content);
-    memoLayout_ = new QFormLayout(memo);
-    column->addWidget(memo);
+    memoBox_ = new QGroupBox(QString::fromUtf8("Memória de cálculo"), this);
+    memoLayout_ = new QFormLayout(memoBox_);
     buildMemoFields();
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(content);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
     lblstatus = new QLabel(this);
     lblstatus->setObjectName("lblstatus");
     lblstatus->setWordWrap(true);
@@ -188,10 +177,10 @@ AdoptedWindow::AdoptedWindow(QWidget* form, const QWidget* trialList, Shape shap
     bottom->addWidget(cmdremanso);
     bottom->addWidget(cmdmemoria);
     bottom->addWidget(cmdcopiar);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroll, 1);
-    layout->addLayout(bottom);
-    resize(520, 1000);
+    outer_ = new QVBoxLayout(this);
+    outer_->addLayout(bottom);
+    arrange(Arrangement::OneColumn);
+    resize(520, kOneColumnHeight);
 }
 
 QLineEdit* AdoptedWindow::addField(const char* name, const QString& caption) {
@@ -340,7 +329,7 @@ void AdoptedWindow::showRequest(const AdoptedRequest& request) {
     filling_ = false;
     recompute();
     if (!isVisible())
-        openBeside(this, form_, trialList_, 560, 420);
+        openArranged();
     show();
     raise();
     activateWindow();
@@ -415,6 +404,7 @@ void AdoptedWindow::showRows(const QList<ResultRow>& rows) {
     const QHeaderView* header = grdresultado->horizontalHeader();
     grdresultado->setMinimumWidth(2 * grdresultado->frameWidth() + names + header->sectionSize(1) +
                                   header->sectionSize(2));
+    fitOneColumn();
 }
 
 void AdoptedWindow::showPictures() {

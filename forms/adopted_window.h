@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/memo_content.h"
+#include "window_arrangement.h"
 #include "wording/adopted_request.h"
 #include "wording/adopted_text.h"
 
@@ -13,10 +14,12 @@
 
 class QComboBox;
 class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace vazolar {
 
@@ -81,6 +84,14 @@ private:
     void on_cmdremanso_clicked();
     void buildMemoFields();
     QString proposedMemoPath() const;
+    // The window's parts laid out anew, in one scrolling column or in columns; they keep what
+    // they hold. Done while the window is hidden, when it opens.
+    void arrange(Arrangement arrangement);
+    QSize leastSize(Arrangement arrangement);
+    QWidget* oneColumnBody();
+    void fitOneColumn();
+    QWidget* columnsBody();
+    void openArranged();
 
     QWidget* form_;
     const QWidget* trialList_;
@@ -93,6 +104,12 @@ private:
     const QString& lastSavePath_;
     QString lastMemoPath_;
 
+    static constexpr int kOneColumnHeight = 1000;
+    QVBoxLayout* outer_ = nullptr;
+    QWidget* body_ = nullptr; // the parts' current arrangement
+    Arrangement arrangement_ = Arrangement::OneColumn;
+    QGroupBox* fieldsBox_ = nullptr;
+    QGroupBox* memoBox_ = nullptr;
     QFormLayout* fieldsLayout_ = nullptr;
     QFormLayout* memoLayout_ = nullptr;
     // The fields the shape takes, each with the request's text it holds; the bank's list and

@@ -88,8 +88,7 @@ QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, co
     return best.topLeft();
 }
 
-int widthBeside(const QRect& form, const QRect& screen, int preferred, int least,
-                const QList<QRect>& others) {
+int roomBeside(const QRect& form, const QRect& screen, const QList<QRect>& others) {
     const int right = screen.right() - form.right() - kGap;
     const int left = form.left() - screen.left() - kGap;
     const auto taken = [&](const QRect& band) { return overlap(band, others) > 0; };
@@ -97,10 +96,14 @@ int widthBeside(const QRect& form, const QRect& screen, int preferred, int least
         taken(QRect(form.right() + 1, screen.top(), std::max(right, 0), screen.height()));
     const bool leftTaken =
         taken(QRect(screen.left(), screen.top(), std::max(left, 0), screen.height()));
-    int room = std::max(right, left);
     if (rightTaken != leftTaken)
-        room = rightTaken ? left : right;
-    return std::clamp(room, least, std::max(least, preferred));
+        return rightTaken ? left : right;
+    return std::max(right, left);
+}
+
+int widthBeside(const QRect& form, const QRect& screen, int preferred, int least,
+                const QList<QRect>& others) {
+    return std::clamp(roomBeside(form, screen, others), least, std::max(least, preferred));
 }
 
 } // namespace vazolar
@@ -111,17 +114,6 @@ namespace {
 
 QRect globalRect(const QWidget* widget) {
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
-}
-
-// The frames of the form's other windows on screen: its analysis, adopted-section and profile
-// windows, which a new one should leave in view.
-QList<QRect> otherWindows(const QWidget* form, const QWidget* window) {
-    QList<QRect> frames;
-    for (const QWidget* other : form->findChildren<QWidget*>()) {
-        if (other != window && other->isWindow() && other->isVisible())
-            frames << other->frameGeometry();
-    }
-    return frames;
 }
 
 void moveBeside(QWidget* window, const QWidget* form, const QWidget* keep) {
@@ -162,6 +154,21 @@ private:
 };
 
 } // namespace
+
+// A new window of the form leaves the others in view where it can.
+QList<QRect> otherWindows(const QWidget* form, const QWidget* window) {
+    QList<QRect> frames;
+    for (const QWidget* other : form->findChildren<QWidget*>()) {
+        if (other != window && other->isWindow() && other->isVisible())
+            frames << other->frameGeometry();
+    }
+    return frames;
+}
+
+QRect formScreenArea(const QWidget* form) {
+    const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
 
 void openBeside(QWidget* window, const QWidget* form, const QWidget* keep, int preferredWidth,
                 int leastWidth) {

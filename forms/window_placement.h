@@ -16,9 +16,12 @@ namespace vazolar {
 QPoint placeBeside(const QRect& form, const QRect& keep, const QSize& window, const QRect& screen,
                    const QList<QRect>& others = {});
 
-// The width a window may take beside the form: the wider of the rooms to its right and left
-// that no other window of the form takes (of both, where both are taken), no more than
-// preferred and no less than least.
+// The room beside the form: the wider of the rooms to its right and left that no other window
+// of the form takes (of both, where both are taken).
+int roomBeside(const QRect& form, const QRect& screen, const QList<QRect>& others = {});
+
+// The width a window may take beside the form: the room beside it, no more than preferred and
+// no less than least.
 int widthBeside(const QRect& form, const QRect& screen, int preferred, int least,
                 const QList<QRect>& others = {});
 
@@ -33,5 +36,10 @@ namespace vazolar {
 // where it must cover the form; placed again once the window system has framed it.
 void openBeside(QWidget* window, const QWidget* form, const QWidget* keep, int preferredWidth,
                 int leastWidth);
+
+// The available area of the form's screen, and the frames of the form's other windows on it
+// (its analysis, adopted-section and profile windows, other than `window`).
+QRect formScreenArea(const QWidget* form);
+QList<QRect> otherWindows(const QWidget* form, const QWidget* window);
 
 } // namespace vazolar

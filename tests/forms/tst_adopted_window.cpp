@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -191,6 +192,29 @@ private slots:
         QVERIFY(!check->icon().isNull());
         QTest::mouseClick(window->findChild<QPushButton*>("cmdcopiar"), Qt::LeftButton);
         QVERIFY(QApplication::clipboard()->text().contains("V ≤ vmax\t"));
+    }
+
+    // Nothing of the window is cut across, nor scrolled sideways, when it opens in one column
+    // (the test's screen is 800 × 600) nor when a check's words widen the table.
+    void nothingIsCutAcross() {
+        SizedExample sized("trapezoidal-worked");
+        AdoptedWindow* window = adoptLastTrial(sized);
+        const auto* scroll = window->findChild<QScrollArea*>();
+        QVERIFY(scroll);
+        const auto fitsAcross = [scroll] {
+            QApplication::processEvents();
+            return scroll->widget()->minimumSizeHint().width() <= scroll->viewport()->width();
+        };
+        QVERIFY(fitsAcross());
+        for (const char* limit : {"txtvmax", "txtvmin", "txtfrmax", "txttauadm"})
+            retype(window, limit, "123456789");
+        QVERIFY(fitsAcross());
+        const auto* table = window->findChild<QTableWidget*>("grdresultado");
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const QString name = table->item(row, 0)->text();
+            QVERIFY2(table->fontMetrics().horizontalAdvance(name) < table->columnWidth(0),
+                     qPrintable(name));
+        }
     }
 
     // "Memória de cálculo…" writes the run and the section as the window shows it, under the

@@ -1,3 +1,4 @@
+#include "forms/window_arrangement.h"
 #include "forms/window_placement.h"
 #include "test_registry.h"
 
@@ -21,6 +22,14 @@ qint64 area(const QRect& rect) {
 // The trial list sits in the form's lower left.
 QRect trialList(const QRect& form) {
     return QRect(form.left() + 20, form.top() + 330, 600, 300);
+}
+
+// The adopted-section window's needs, as measured on the trapezoid with every limit typed.
+ArrangementNeeds adoptedNeeds() {
+    return {.columnsLeast = QSize(1090, 660),
+            .columnsPreferredWidth = 1250,
+            .oneColumnLeastWidth = 490,
+            .oneColumnPreferredWidth = 560};
 }
 
 } // namespace
@@ -106,6 +115,61 @@ private slots:
             other.moveBottom(std::min(other.bottom(), screen.bottom()));
             QVERIFY(area(second.intersected(first)) <= area(other.intersected(first)));
         }
+    }
+
+    // The columns wherever the screen has room for them, beside the form where they fit there,
+    // sized to that room; otherwise over the form, and beside the analysis window where the
+    // screen has room for both.
+    void arrangement_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<bool>("formOnTheLeft"); // else centred
+        QTest::addColumn<bool>("analysisOpen");
+        QTest::addColumn<int>("arrangement");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("overTheForm");
+        QTest::addColumn<bool>("overTheAnalysis");
+        const auto columns = int(Arrangement::Columns);
+        const auto oneColumn = int(Arrangement::OneColumn);
+        QTest::newRow("full HD, beside the analysis")
+            << QRect(0, 0, 1920, 1040) << false << true << columns << 1250 << true << false;
+        QTest::newRow("wide screen, form on the left")
+            << QRect(0, 0, 2560, 1400) << true << false << columns << 1250 << false << false;
+        QTest::newRow("just room beside the form")
+            << QRect(0, 0, 2100, 1400) << true << false << columns << 1163 << false << false;
+        QTest::newRow("laptop") << QRect(0, 0, 1366, 728) << false << false << columns << 1250
+                                << true << false;
+        QTest::newRow("1280 × 1024")
+            << QRect(0, 0, 1280, 984) << false << false << columns << 1250 << true << false;
+        QTest::newRow("columns just wider than the screen")
+            << QRect(0, 0, 1110, 984) << false << false << oneColumn << 490 << true << false;
+        QTest::newRow("columns taller than the screen")
+            << QRect(0, 0, 1366, 690) << false << false << oneColumn << 490 << true << false;
+    }
+    void arrangement() {
+        QFETCH(QRect, screen);
+        QFETCH(bool, formOnTheLeft);
+        QFETCH(bool, analysisOpen);
+        QFETCH(int, arrangement);
+        QFETCH(int, width);
+        QFETCH(bool, overTheForm);
+        QFETCH(bool, overTheAnalysis);
+        QRect form = centredForm(screen);
+        if (formOnTheLeft)
+            form.moveLeft(screen.left());
+        QList<QRect> others;
+        if (analysisOpen) {
+            const QSize size(widthBeside(form, screen, 540, 420), 700);
+            others << QRect(placeBeside(form, trialList(form), size, screen), size);
+        }
+        const ArrangedWidth chosen = arrangeBeside(form, screen, others, adoptedNeeds());
+        QCOMPARE(int(chosen.arrangement), arrangement);
+        const QSize size(widthBeside(form, screen, chosen.preferred, chosen.least, others), 660);
+        QCOMPARE(size.width(), width);
+        const QRect placed(placeBeside(form, trialList(form), size, screen, others), size);
+        QVERIFY(screen.contains(placed));
+        QCOMPARE(placed.intersects(form), overTheForm);
+        if (analysisOpen)
+            QCOMPARE(placed.intersects(others.front()), overTheAnalysis);
     }
 };
 
