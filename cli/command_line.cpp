@@ -287,10 +287,6 @@ Outcome<SizeRequest> sizeRequest(const QCommandLineParser& parser, const QString
 // The circle's D may be given instead as the DN of a concrete pipe.
 const QString kPipeOption = QStringLiteral("dn");
 
-bool takesPipe(Shape shape) {
-    return shape == Shape::Circular;
-}
-
 // The options of `verificar` that a shape takes: its fields and the output.
 QStringList verifyOptions(Shape shape) {
     QStringList options{"saida", "formato"};
@@ -299,7 +295,7 @@ QStringList verifyOptions(Shape shape) {
         if (field.takenBy(shape))
             options << QString::fromLatin1(field.option);
     }
-    if (takesPipe(shape))
+    if (builtOfPipes(shape))
         options << kPipeOption;
     return options;
 }

@@ -204,7 +204,7 @@ void AdoptedWindow::addLineFields(std::span<const WindowField> fields) {
 
 // The circle's D has the concrete pipes beside it, τadm the linings' typical figures.
 void AdoptedWindow::addListBeside(AdoptedField id, QLineEdit* edit) {
-    if (id == AdoptedField::Dimension && shape_ == Shape::Circular)
+    if (id == AdoptedField::Dimension && builtOfPipes(shape_))
         addPipeList(edit);
     else if (id == AdoptedField::MaxShear)
         addLiningList(edit);

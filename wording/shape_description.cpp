@@ -92,7 +92,8 @@ ShapeDescription circular() {
                          "Am = 0,746 · D²\n"
                          "RH = 0,286 · D\n"
                          "V = Qd / Am",
-            .emptyFieldMessage = kAllNeededData};
+            .emptyFieldMessage = kAllNeededData,
+            .builtOfPipes = true};
 }
 
 } // namespace
@@ -143,6 +144,10 @@ QString trialVariableName(Shape shape) {
             return QString::fromLatin1(column.name);
     }
     return QString();
+}
+
+bool builtOfPipes(Shape shape) {
+    return describe(shape).builtOfPipes;
 }
 
 } // namespace vazolar

@@ -37,7 +37,12 @@ struct ShapeDescription {
     // a line, as the memo writes them.
     const char* relations;
     const char* emptyFieldMessage;
+    // Built of stock pipes: the adopted dimension is the next concrete pipe's DN.
+    bool builtOfPipes = false;
 };
+
+// Whether the shape is built of stock pipes (the circle).
+bool builtOfPipes(Shape shape);
 
 const ShapeDescription& describe(Shape shape);
 

@@ -4,6 +4,7 @@
 #include "engine/shape_numbers.h"
 #include "number_text.h"
 #include "pipe_text.h"
+#include "shape_description.h"
 #include "trial_rows.h"
 
 #include <cmath>
@@ -25,7 +26,7 @@ QString builtDiameterText(double metres) {
 namespace {
 
 QString builtDimensionText(Shape shape, double metres) {
-    return shape == Shape::Circular ? builtDiameterText(metres) : roundedUpToCentimetre(metres);
+    return builtOfPipes(shape) ? builtDiameterText(metres) : roundedUpToCentimetre(metres);
 }
 
 } // namespace
