@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real vazolar executable on a private X server (Xvfb) with real key and mouse events,
 # the way a user does: splash, chooser, the trapezoidal worked example sized and saved through the
-# real save dialog, a switch to the circular form, the circular worked example, and the close box
+# real save dialog, its first trial adopted from the trial list's menu, a switch to the circular form, the circular worked example, and the close box
 # of the last window, after which the program must end by itself with status 0.
 #
 # Usage: tests/e2e/run.sh PATH-TO-VAZOLAR
@@ -432,6 +432,28 @@ click_control "$trapezoidal" 3120 720 2055 735 # cmbdimensionar
 step "SALVAR to $USER_HOME/relatorio_trap"
 save_report "$trapezoidal" "$USER_HOME/relatorio_trap"
 expect_same "$USER_HOME/relatorio_trap.TXT" "$EXAMPLES/trapezoidal-worked/saved-report.TXT"
+
+step "adopting the first trial from the trial list's menu"
+# lstresposta: 4920, 2160, 8775 x 6330 twips; its first row at the top. The menu's second
+# entry is "Adotar seção…".
+xdotool mousemove --window "$trapezoidal" $(((2 * 4920 + 8775) / 30)) $((2160 / 15 + 10)) click 3 ||
+    fail "xdotool could not right-click"
+deadline=$(($(now_ms) + TIMEOUT_S * 1000))
+while visible_windows && [[ $VISIBLE == "$trapezoidal" ]]; do
+    (($(now_ms) < deadline)) || fail "the trial list's menu did not open within ${TIMEOUT_S}s"
+    sleep 0.03
+done
+xdotool key Down Down Return || fail "xdotool could not press the keys"
+wait_named '^Seção adotada — Canal trapezoidal$' 'the window "Seção adotada"'
+adopted=$FOUND
+# 1280 x 1024 has room for the columns (over 1000 pixels wide; the one column is at most 560),
+# and they are on the screen whole.
+window_geometry "$adopted" || fail "cannot read the geometry of the adopted-section window"
+((WIN_W > 1000 && WIN_X >= 0 && WIN_Y >= 0 && WIN_X + WIN_W <= SCREEN_W &&
+    WIN_Y + WIN_H <= SCREEN_H)) ||
+    fail "the adopted-section window is ${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}: expected its columns wholly on the ${SCREEN_W}x${SCREEN_H} screen"
+"$WORK/wm_delete_window" "$adopted" || fail "could not send WM_DELETE_WINDOW to $adopted"
+wait_only "$trapezoidal" "the adopted-section window closing"
 
 # ---------------------------------------------------------------------------------------------
 # Circular worked example
