@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real vazolar executable on a private X server (Xvfb) with real key and mouse events,
 # the way a user does: splash, chooser, the trapezoidal worked example sized and saved through the
-# real save dialog, its first trial adopted from the trial list's menu, a switch to the circular form, the circular worked example, and the close box
-# of the last window, after which the program must end by itself with status 0.
+# real save dialog, its first trial adopted from the trial list's menu, a switch to the circular
+# form, the circular worked example, and the close box of the last window, after which the
+# program must end by itself with status 0.
 #
 # Usage: tests/e2e/run.sh PATH-TO-VAZOLAR
 # Exit status 0 when every step passed; otherwise a message naming the step that failed, and a
